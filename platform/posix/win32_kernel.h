@@ -1,0 +1,54 @@
+// Kernel services: heap, critical sections, threads, time, debugger output,
+// collation and the ANSI code page (932, Shift-JIS).
+#pragma once
+#include "win32_types.h"
+#include <pthread.h>
+
+#define HEAP_ZERO_MEMORY 0x00000008
+#define LOCALE_SYSTEM_DEFAULT 0x0800
+#define CSTR_LESS_THAN 1
+#define CSTR_EQUAL 2
+#define CSTR_GREATER_THAN 3
+#define INFINITE 0xFFFFFFFFu
+
+// A critical section is a recursive mutex, as on Windows. The record starts
+// zero (it lives in zero-initialised state) and InitializeCriticalSection
+// readies it.
+struct CRITICAL_SECTION { pthread_mutex_t mutex; };
+typedef CRITICAL_SECTION* LPCRITICAL_SECTION;
+
+struct SECURITY_ATTRIBUTES;
+typedef SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
+typedef DWORD (*LPTHREAD_START_ROUTINE)(LPVOID);
+
+HANDLE GetProcessHeap();
+LPVOID HeapAlloc(HANDLE heap, DWORD flags, SIZE_T bytes);
+LPVOID HeapReAlloc(HANDLE heap, DWORD flags, LPVOID block, SIZE_T bytes);
+BOOL HeapFree(HANDLE heap, DWORD flags, LPVOID block);
+
+void InitializeCriticalSection(LPCRITICAL_SECTION section);
+void EnterCriticalSection(LPCRITICAL_SECTION section);
+void LeaveCriticalSection(LPCRITICAL_SECTION section);
+void DeleteCriticalSection(LPCRITICAL_SECTION section);
+
+HANDLE CreateThread(LPSECURITY_ATTRIBUTES attributes, SIZE_T stackSize,
+                    LPTHREAD_START_ROUTINE start, LPVOID parameter,
+                    DWORD creationFlags, LPDWORD threadId);
+BOOL CloseHandle(HANDLE handle);
+DWORD GetCurrentThreadId();
+[[noreturn]] void ExitProcess(UINT exitCode);
+void Sleep(DWORD milliseconds);
+DWORD GetTickCount();
+
+void OutputDebugStringA(LPCSTR text);
+
+int CompareStringA(LCID locale, DWORD flags, LPCSTR left, int leftLength,
+                   LPCSTR right, int rightLength);
+BOOL IsDBCSLeadByte(BYTE byte);
+
+void RtlMoveMemory(void* destination, const void* source, SIZE_T length);
+int lstrlenA(LPCSTR text);
+LPSTR lstrcpyA(LPSTR destination, LPCSTR source);
+
+LPVOID GlobalLock(HGLOBAL memory);
+BOOL GlobalUnlock(HGLOBAL memory);
