@@ -1,0 +1,146 @@
+// CompareStringA: Japanese linguistic comparison of code-page-932 strings.
+#include "platform/platform.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+int Compare(const std::string& left, const std::string& right) {
+    return CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, left.data(), static_cast<int>(left.size()),
+                          right.data(), static_cast<int>(right.size()));
+}
+
+// Shift-JIS spellings used below.
+const std::string kHiraganaA = "\x82\xa0";      // あ
+const std::string kHiraganaI = "\x82\xa2";      // い
+const std::string kHiraganaN = "\x82\xf1";      // ん
+const std::string kKatakanaA = "\x83\x41";      // ア
+const std::string kHalfwidthA = "\xb1";         // ｱ
+const std::string kKanjiA = "\x88\x9f";         // 亜
+const std::string kKanjiA2 = "\x88\xa0";        // 唖
+const std::string kFullwidthA = "\x82\x60";     // Ａ
+const std::string kFullwidthHyphen = "\x81\x7c";  // －
+
+TEST(Collation, BasicOrderingAndEmptyStrings) {
+    EXPECT_EQ(Compare("abc", "abd"), CSTR_LESS_THAN);
+    EXPECT_EQ(Compare("abc", "abc"), CSTR_EQUAL);
+    EXPECT_EQ(Compare("abc", ""), CSTR_GREATER_THAN);
+    EXPECT_EQ(Compare("", "abc"), CSTR_LESS_THAN);
+    EXPECT_EQ(Compare("", ""), CSTR_EQUAL);
+    EXPECT_EQ(Compare("ab", "abc"), CSTR_LESS_THAN);
+}
+
+TEST(Collation, CaseDecidesOnlyAfterLettersLowerFirst) {
+    EXPECT_EQ(Compare("a", "A"), CSTR_LESS_THAN);
+    EXPECT_EQ(Compare("A", "b"), CSTR_LESS_THAN);
+    EXPECT_EQ(Compare("ABC", "abd"), CSTR_LESS_THAN);
+    EXPECT_EQ(Compare("abc", "ABC"), CSTR_LESS_THAN);
+}
+
+TEST(Collation, HyphenAndApostropheWeighLittleOtherPunctuationCounts) {
+    // Word sort: "co-op" sorts as "coop" would, yet is not equal to it.
+    EXPECT_EQ(Compare("co-op", "cooa"), CSTR_GREATER_THAN);
+    EXPECT_EQ(Compare("co-op", "cop"), CSTR_LESS_THAN);
+    EXPECT_NE(Compare("co-op", "coop"), CSTR_EQUAL);
+    EXPECT_EQ(Compare("can't", "cano"), CSTR_GREATER_THAN);
+    EXPECT_NE(Compare("can't", "cant"), CSTR_EQUAL);
+    EXPECT_EQ(Compare("co" + kFullwidthHyphen + "op", "cooa"), CSTR_GREATER_THAN);
+    // Case weighs more than a hyphen.
+    EXPECT_EQ(Compare("Co-op", "coop"), CSTR_GREATER_THAN);
+    // Other punctuation sorts before digits and letters.
+    EXPECT_EQ(Compare("a!c", "ab"), CSTR_LESS_THAN);
+    EXPECT_EQ(Compare("!", "0"), CSTR_LESS_THAN);
+}
+
+TEST(Collation, DigitsCompareCharacterByCharacterBeforeLetters) {
+    EXPECT_EQ(Compare("10", "2"), CSTR_LESS_THAN);
+    EXPECT_EQ(Compare("9", "a"), CSTR_LESS_THAN);
+    EXPECT_EQ(Compare("a1", "a2"), CSTR_LESS_THAN);
+}
+
+TEST(Collation, KanaAndKanjiInShiftJis) {
+    EXPECT_EQ(Compare(kHiraganaA, kHiraganaI), CSTR_LESS_THAN);
+    EXPECT_EQ(Compare(kKatakanaA, kHiraganaI), CSTR_LESS_THAN);
+    EXPECT_EQ(Compare(kHalfwidthA, kHiraganaI), CSTR_LESS_THAN);
+    EXPECT_EQ(Compare(kHiraganaN, kKanjiA), CSTR_LESS_THAN);
+    EXPECT_EQ(Compare(kKanjiA, kKanjiA2), CSTR_LESS_THAN);
+    EXPECT_EQ(Compare("z", kHiraganaA), CSTR_LESS_THAN);
+    // Kana type and width make a difference, but a small one.
+    EXPECT_NE(Compare(kHiraganaA, kKatakanaA), CSTR_EQUAL);
+    EXPECT_NE(Compare(kHalfwidthA, kKatakanaA), CSTR_EQUAL);
+    EXPECT_NE(Compare(kFullwidthA, "A"), CSTR_EQUAL);
+    EXPECT_EQ(Compare(kFullwidthA, "b"), CSTR_LESS_THAN);
+    EXPECT_EQ(Compare(kKanjiA + kHiraganaA, kKanjiA + kHiraganaA), CSTR_EQUAL);
+}
+
+TEST(Collation, ExplicitLengthsIncludeZeroBytesMinusOneStopsAtTheFirst) {
+    const char withZero[] = "a\0b";
+    EXPECT_NE(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, withZero, 3, "ab", 2), CSTR_EQUAL);
+    EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, withZero, 2, "a", 1), CSTR_GREATER_THAN);
+    EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, withZero, -1, "a", -1), CSTR_EQUAL);
+    EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, "abc", 2, "abd", 2), CSTR_EQUAL);
+}
+
+TEST(Collation, FailuresReturnZero) {
+    EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, nullptr, 0, "a", 1), 0);
+    EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, "a", 1, nullptr, -1), 0);
+    EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, "a", -2, "a", 1), 0);
+    EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 1, "a", 1, "a", 1), 0);
+    EXPECT_EQ(Compare("a\x80", "a"), 0);         // not a character of code page 932
+    EXPECT_EQ(Compare("a", "\x85\x40"), 0);      // undefined double-byte character
+    EXPECT_EQ(Compare("a\x82", "a"), 0);        // lead byte cut off at the end
+}
+
+// A small corpus of all the kinds above; the comparison must be an order.
+std::vector<std::string> Corpus() {
+    return {"",        "a",           "A",           "abc",       "abd",        "ABC",
+            "co-op",   "coop",        "cooa",        "cop",       "can't",      "cant",
+            "a!c",     "10",          "2",           "9",         kHiraganaA,   kHiraganaI,
+            kKatakanaA, kHalfwidthA,  kHiraganaN,    kKanjiA,     kKanjiA2,     kFullwidthA,
+            std::string("a\0b", 3),   std::string("a\0", 2)};
+}
+
+TEST(Collation, CorpusIsTotallyOrdered) {
+    std::vector<std::string> corpus = Corpus();
+    for (const auto& a : corpus) {
+        EXPECT_EQ(Compare(a, a), CSTR_EQUAL);
+        for (const auto& b : corpus) {
+            int ab = Compare(a, b);
+            ASSERT_NE(ab, 0);
+            EXPECT_EQ(ab, 4 - Compare(b, a)) << "antisymmetry";
+            if (&a != &b) {
+                EXPECT_NE(ab, CSTR_EQUAL) << "distinct strings";
+            }
+            for (const auto& c : corpus) {
+                if (ab == CSTR_LESS_THAN && Compare(b, c) == CSTR_LESS_THAN) {
+                    EXPECT_EQ(Compare(a, c), CSTR_LESS_THAN) << "transitivity";
+                }
+            }
+        }
+    }
+}
+
+TEST(Collation, ConcurrentComparisonsAgree) {
+    std::vector<std::string> corpus = Corpus();
+    std::vector<int> expected;
+    for (const auto& a : corpus)
+        for (const auto& b : corpus) expected.push_back(Compare(a, b));
+    std::vector<std::thread> threads;
+    std::vector<int> mismatches(4, 0);
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&, t] {
+            for (int round = 0; round < 20; ++round) {
+                std::size_t k = 0;
+                for (const auto& a : corpus)
+                    for (const auto& b : corpus) mismatches[t] += Compare(a, b) != expected[k++];
+            }
+        });
+    for (auto& thread : threads) thread.join();
+    EXPECT_EQ(mismatches, std::vector<int>(4, 0));
+}
+
+}  // namespace
