@@ -1,0 +1,12 @@
+// Storing printed text in the text grid (the part of ConsolePrint that does
+// not draw).
+#pragma once
+#include "runtime/core/runtime_state.h"
+
+// Stores the bytes of text up to its first zero at the cursor with the
+// current colours: tabs become spaces up to the next multiple of 8, a CR-LF
+// pair moves to the start of the next row, every other byte is stored as is.
+// Bytes that would land beyond cell 253 are dropped, and the cursor column
+// stops at 254. A line break on row 100 scrolls the grid up one row instead.
+// Returns whether the grid scrolled. Caller holds the console lock.
+bool StoreConsoleText(const unsigned char* text);
