@@ -45,6 +45,17 @@ def read_ppm(path):
     return width, height, pixels
 
 
+def crop(width, height, pixels, border):
+    if border == 0:
+        return width, height, pixels
+    inner_width, inner_height = width - 2 * border, height - 2 * border
+    if inner_width <= 0 or inner_height <= 0:
+        raise SystemExit(f"a border of {border} leaves nothing of {width}x{height}")
+    rows = (pixels[(y * width + border) * 3:(y * width + border + inner_width) * 3]
+            for y in range(border, border + inner_height))
+    return inner_width, inner_height, b"".join(rows)
+
+
 NON_ZERO = re.compile(rb"[^\x00]")
 
 
@@ -72,6 +83,9 @@ def analyse(width, height, pixels):
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("image")
+    parser.add_argument("--border", type=int, default=0,
+                        help="leave out this many pixels on every side (a window frame); "
+                             "coordinates then count from inside it")
     parser.add_argument("--palette-only", action="store_true",
                         help="every pixel is black, a group colour or white")
     parser.add_argument("--min-group-colours", type=int, default=0,
@@ -83,7 +97,7 @@ def main():
     parser.add_argument("--no-white", action="store_true", help="no white pixel appears")
     args = parser.parse_args()
 
-    width, height, pixels = read_ppm(args.image)
+    width, height, pixels = crop(*read_ppm(args.image), args.border)
     counts, right, bottom = analyse(width, height, pixels)
     groups = sorted(GROUP_COLOURS[c] for c in counts if c in GROUP_COLOURS)
     others = {c: n for c, n in counts.items() if c not in GROUP_COLOURS and c != WHITE}
