@@ -18,7 +18,10 @@ if(MINGW_WINDRES)
   set(CMAKE_RC_COMPILER ${MINGW_WINDRES})
 endif()
 
-set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLET})
+# Libraries and packages come from the mingw-w64 tree and from the prefixes
+# the user names (CMAKE_PREFIX_PATH, e.g. an installed promptrt), never from
+# the host's own /usr.
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLET} ${CMAKE_PREFIX_PATH})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
