@@ -25,6 +25,9 @@ struct SwarmVariables {
     int16_t groupColour[kParticleSlots];
     int16_t exchanged[kParticleSlots];  // exchangeMark of the last update
 
+    // The force phase keeps the pair values (j, offsetX, offsetY, distSq)
+    // in registers; after each particle's update the record holds that
+    // particle's i, sums, forceNorm, tally, gain, mark and last shares.
     int16_t i;
     int16_t j;
     int16_t g;
