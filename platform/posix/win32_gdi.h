@@ -5,9 +5,13 @@
 #define RGB(r, g, b) ((COLORREF)(((BYTE)(r)) | ((WORD)((BYTE)(g)) << 8) | (((DWORD)(BYTE)(b)) << 16)))
 #define CLR_INVALID 0xFFFFFFFFu
 
+#define WHITE_BRUSH 0
 #define BLACK_BRUSH 4
 #define NULL_BRUSH 5
 #define HOLLOW_BRUSH NULL_BRUSH
+#define WHITE_PEN 6
+#define BLACK_PEN 7
+#define SYSTEM_FONT 13
 #define PS_SOLID 0
 #define PATCOPY 0x00F00021u
 #define SRCCOPY 0x00CC0020u

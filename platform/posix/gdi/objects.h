@@ -20,7 +20,11 @@ enum class ObjectKind : uint8_t { Pen, Brush, Font, Bitmap, DeviceContext };
 
 struct GdiObject {
     ObjectKind kind;
-    bool stock;  // shared, never destroyed
+    bool stock = false;  // shared, never destroyed
+    // How many device contexts have this object selected. An object in use
+    // cannot be deleted (DeleteObject fails), and a bitmap can be selected
+    // into one memory DC at a time. Maintained under the layer lock.
+    int32_t selections = 0;
 };
 
 struct Pen : GdiObject {
@@ -40,8 +44,12 @@ struct FontFace;  // the text layer's rendered face (text/)
 
 struct Font : GdiObject {
     LOGFONTA description;
-    FontFace* face;
+    FontFace* face;  // null until the text layer resolves it (the stock system font starts so)
 };
+
+// Releases a font made by CreateFontIndirectA: its face and the record itself.
+// DeleteObject calls it (lock held) for fonts that are not stock and not selected.
+void DestroyFont(Font* font);
 
 struct Window;  // the window layer's record (user/)
 
@@ -81,6 +89,29 @@ void NoteDrawn(DeviceContext* dc, const RECT& area);
 Surface* WindowSurface(Window* window);
 void WindowSurfaceChanged(Window* window, const RECT& area);
 
-inline DeviceContext* AsDc(HDC dc) { return reinterpret_cast<DeviceContext*>(dc); }
+// The defaults of a fresh device context: a black pen, a white brush and the
+// system font, all stock records; and the empty 0x0 bitmap a memory DC holds
+// until a real bitmap is selected.
+Pen* DefaultPen();
+Brush* DefaultBrush();
+Font* SystemFont();
+Bitmap* DefaultBitmap();
+
+// The handle's record when it is a live object of that kind, else null. A
+// handle is the record's address; these check its kind, so a null handle or
+// a handle of another kind is refused (a dangling pointer cannot be caught).
+GdiObject* AsObject(HGDIOBJ object);
+DeviceContext* AsDc(HDC dc);
+Pen* AsPen(HGDIOBJ object);
+Brush* AsBrush(HGDIOBJ object);
+Bitmap* AsBitmap(HGDIOBJ object);
+Font* AsFont(HGDIOBJ object);
+
+// A device context with the default objects selected; window DCs draw into
+// the window's client surface, memory DCs into the default (empty) bitmap
+// until one is selected. Lock held.
+DeviceContext* NewDeviceContext(Window* window);
+// Releases a DC and its hold on the objects selected into it. Lock held.
+void FreeDeviceContext(DeviceContext* dc);
 
 }  // namespace posix
