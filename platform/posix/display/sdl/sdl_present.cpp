@@ -1,0 +1,110 @@
+// The SDL display's presenting: changed pixels go to a streaming texture,
+// at most once per display refresh; the caret blinks over the texture.
+#include "platform/posix/display/sdl/sdl_display.h"
+
+#include "platform/posix/gdi/rects.h"
+
+#include <algorithm>
+
+namespace posix {
+namespace {
+
+constexpr Uint32 kBlinkMs = 500;
+
+}  // namespace
+
+SdlDisplay::ShownCaret SdlDisplay::CurrentCaret() {
+    const Caret& caret = window_->caret;
+    ShownCaret raw{caret.exists && caret.hideCount == 0, caret.x, caret.y, caret.width, caret.height};
+    Uint32 now = SDL_GetTicks();
+    // A caret that moves or appears starts its blink in the "on" phase.
+    if (!(raw == caretAtBlinkStart_)) {
+        caretAtBlinkStart_ = raw;
+        blinkStart_ = now;
+    }
+    bool on = ((now - blinkStart_) / kBlinkMs) % 2 == 0;
+    if (!on) raw.visible = false;
+    return raw;
+}
+
+Uint32 SdlDisplay::MillisecondsToNextWork() {
+    if (window_ == nullptr) return UINT32_MAX;
+    Uint32 now = SDL_GetTicks();
+    if (redraw_ || !IsEmptyRect(window_->changed)) {
+        Uint32 since = now - lastPresent_;
+        return since >= refreshMs_ ? 1 : refreshMs_ - since;
+    }
+    if (caretAtBlinkStart_.visible || shownCaret_.visible) {
+        CurrentCaret();
+        return kBlinkMs - (now - blinkStart_) % kBlinkMs;
+    }
+    // A caret created or shown meanwhile sends a wake, so an endless wait is safe.
+    return UINT32_MAX;
+}
+
+// Copies the changed rectangle of the window's surface into the texture,
+// recreating the texture (and copying everything) when the size changed.
+bool SdlDisplay::UploadChangedPixels() {
+    const Surface& surface = window_->surface;
+    RECT area = window_->changed;
+    window_->changed = RECT{};
+    if (surface.pixels == nullptr) return false;
+    if (texture_ == nullptr || textureWidth_ != surface.width || textureHeight_ != surface.height) {
+        if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_XBGR8888, SDL_TEXTUREACCESS_STREAMING,
+                                     surface.width, surface.height);
+        if (texture_ == nullptr) {
+            textureWidth_ = textureHeight_ = 0;
+            return false;
+        }
+        textureWidth_ = surface.width;
+        textureHeight_ = surface.height;
+        area = RECT{0, 0, surface.width, surface.height};
+    }
+    area = IntersectRects(area, RECT{0, 0, surface.width, surface.height});
+    if (IsEmptyRect(area)) return true;
+    SDL_Rect rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
+    const uint32_t* first = surface.pixels + static_cast<size_t>(area.top) * surface.width + area.left;
+    SDL_UpdateTexture(texture_, &rect, first, surface.width * static_cast<int>(sizeof(uint32_t)));
+    return true;
+}
+
+void SdlDisplay::DrawCaret() {
+    SDL_Rect rect{shownCaret_.x, shownCaret_.y, shownCaret_.width, shownCaret_.height};
+    // Inverting shows the caret on any background; renderers without custom
+    // blending draw it white.
+    if (invertBlend_ != SDL_BLENDMODE_NONE && SDL_SetRenderDrawBlendMode(renderer_, invertBlend_) == 0) {
+        SDL_SetRenderDrawColor(renderer_, 255, 255, 255, 255);
+    } else {
+        SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
+        SDL_SetRenderDrawColor(renderer_, 255, 255, 255, 255);
+    }
+    SDL_RenderFillRect(renderer_, &rect);
+    SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
+}
+
+void SdlDisplay::PresentIfDue() {
+    if (renderer_ == nullptr) return;
+    {
+        std::lock_guard lock(LayerLock());
+        if (window_ == nullptr) return;
+        bool pixelsChanged = redraw_ || !IsEmptyRect(window_->changed);
+        ShownCaret caret = CurrentCaret();
+        if (!pixelsChanged && caret == shownCaret_) return;
+        if (pixelsChanged && SDL_GetTicks() - lastPresent_ < refreshMs_) return;  // the wait times out when due
+        UploadChangedPixels();
+        redraw_ = false;
+        shownCaret_ = caret;
+    }
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    if (texture_ != nullptr) {
+        SDL_Rect target{0, 0, textureWidth_, textureHeight_};
+        SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+    }
+    if (shownCaret_.visible) DrawCaret();
+    SDL_RenderPresent(renderer_);
+    lastPresent_ = SDL_GetTicks();
+}
+
+}  // namespace posix
