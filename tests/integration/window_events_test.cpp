@@ -107,6 +107,21 @@ TEST(WindowEvents, ResizeGivesANewSurfaceAndRepaintsEverything) {
     EXPECT_EQ(paint.paintArea.top, 0);
     EXPECT_EQ(paint.paintArea.right, 150);
     EXPECT_EQ(paint.paintArea.bottom, 40);
+
+    // Minimised: no pixels, nothing to paint, drawing does nothing; restored:
+    // everything is painted again.
+    headless::InjectResize(window.window(), 150, 0);
+    ASSERT_TRUE(window.WaitForMessages(WM_SIZE, 2));
+    ASSERT_TRUE(headless::WaitUntilIdle(window.window()));
+    ASSERT_TRUE(GetClientRect(window.window(), &client));
+    EXPECT_EQ(client.bottom, 0);
+    HDC dc = GetDC(window.window());
+    EXPECT_FALSE(PatBlt(dc, 0, 0, 10, 10, PATCOPY));
+    ReleaseDC(window.window(), dc);
+    EXPECT_EQ(window.MessagesOf(WM_PAINT).size(), 1u);
+    headless::InjectResize(window.window(), 150, 40);
+    ASSERT_TRUE(window.WaitForMessages(WM_PAINT, 2));
+    EXPECT_EQ(window.MessagesOf(WM_PAINT).back().paintArea.bottom, 40);
 }
 
 TEST(WindowEvents, ClosingDestroysTheWindowAndEndsTheLoop) {
