@@ -79,12 +79,6 @@ e2e_wait_window() {
   e2e_fail "no window titled '$title' within ${3:-60} s"
 }
 
-# e2e_window_gone ID: true once the window no longer exists or is unmapped.
-e2e_window_gone() {
-  ! xdotool getwindowname "$1" >/dev/null 2>&1 ||
-    ! xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
-}
-
 # e2e_screenshot WINDOW FILE: the window's pixels as a binary PPM.
 e2e_screenshot() {
   /usr/bin/import -silent -window "$1" -depth 8 "ppm:$2"
