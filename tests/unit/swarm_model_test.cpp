@@ -140,12 +140,12 @@ FirstUpdate PairUpdate(const SwarmRules& rules, bool kin, double offsetX, double
 
 TEST(SwarmForcePhase, RangesEndBelowTheirThresholds) {
     // Kin: squared distance exactly 100 (swarm50) or 1000 (swarm5) pulls.
-    for (const auto& [rules, far, near] : {std::tuple{&kSwarm50Rules, 8.0, 7.9}, std::tuple{&kSwarm5Rules, 30.0, 29.9}}) {
+    for (const auto& [rules, farY, nearY] : {std::tuple{&kSwarm50Rules, 8.0, 7.9}, std::tuple{&kSwarm5Rules, 30.0, 29.9}}) {
         const double dx = rules == &kSwarm50Rules ? 6.0 : 10.0;
-        const FirstUpdate pulled = PairUpdate(*rules, true, dx, far);
+        const FirstUpdate pulled = PairUpdate(*rules, true, dx, farY);
         EXPECT_GT(pulled.velX, 0.0);
         EXPECT_EQ(pulled.strength, 0.0);
-        const FirstUpdate pushed = PairUpdate(*rules, true, dx, near);
+        const FirstUpdate pushed = PairUpdate(*rules, true, dx, nearY);
         EXPECT_LT(pushed.velX, 0.0);
         EXPECT_EQ(pushed.strength, 100.0);  // the particle's own energy, once
     }
