@@ -26,10 +26,10 @@ TEST_F(ConsoleRuntime, DrawingAndPrintingSurviveRapidResizing) {
             headless::InjectResize(window, size[0], size[1]);
         }
     });
-    for (int n = 0; n < 400; ++n) {
+    for (int n = 0; n < 600; ++n) {
         Circle(n % 900, (n * 7) % 700, 2 + n % 5, n % 8, 0.0, n % 3 * 1.0, 1.0, n % 2, 3);
         PrintLine(n);
-        if (n % 50 == 0) Cls(n % 4);
+        if (n % 5 == 0) Cls(n % 4);
     }
     drawing.store(false);
     resizer.join();
