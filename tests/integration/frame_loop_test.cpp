@@ -93,16 +93,5 @@ TEST_F(ConsoleRuntime, TheClearStepClearsEverySixthFrameBeforeItIsDrawn) {
     }
 }
 
-TEST_F(ConsoleRuntime, WholeFramesMoveAndDrawTheSwarm) {
-    SetUpSwarm(kSwarm5Rules);
-    const double firstX = Swarm().posX[0];
-    RunFrame(kSwarm5Rules);
-    EXPECT_EQ(Swarm().frameCounter, 1);
-    EXPECT_NE(Swarm().posX[0], firstX);
-    headless::Pixels back = ReadBackBuffer();
-    EXPECT_GT(CountLit(back, 0, 0, 800, 500), 0);
-    EXPECT_EQ(CountLit(back, 803, 0, back.width, back.height), 0);
-}
-
 }  // namespace
 }  // namespace console_test
