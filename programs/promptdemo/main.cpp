@@ -4,6 +4,7 @@
 // ends it.
 #include "runtime/console/console.h"
 #include "runtime/console/statements.h"
+#include "platform/platform.h"
 #include "runtime/core/prologue.h"
 #include "runtime/core/strings.h"
 #include "runtime/graphics/graphics.h"
@@ -29,6 +30,12 @@ std::string TakeString(CountedString s) {
     std::string text(reinterpret_cast<const char*>(s), static_cast<size_t>(StrLength(s)));
     StrFree(s);
     return text;
+}
+
+// Each line read also goes to the debugger output (stderr on Linux), so a
+// script driving the window can see what the program received.
+void TraceLine(const std::string& line) {
+    OutputDebugStringA(("promptdemo read: " + line + "\n").c_str());
 }
 
 // The whole line as a decimal number, if it is one.
@@ -59,6 +66,7 @@ int main() {
     for (;;) {
         Print("? ");
         const std::string line = TakeString(LineInput());
+        TraceLine(line);
         Print("You typed \"" + line + "\" (" + std::to_string(line.size()) + " bytes)\r\n");
         int32_t radius = 0;
         if (ParseRadius(line, radius)) DrawCircle(radius);

@@ -9,7 +9,7 @@ PROJECT_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libfreetype-dev libfontconfig-dev fonts-ipafont-mincho
   libicu-dev libpng-dev libx11-dev
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool xclip x11-utils imagemagick
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 wine wine64 locales
 )
