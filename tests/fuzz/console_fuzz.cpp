@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -30,6 +31,15 @@ public:
     std::string Bytes(size_t count) {
         std::string bytes;
         while (count-- > 0 && !Done()) bytes.push_back(static_cast<char>(Byte()));
+        return bytes;
+    }
+    // A short pattern from the input repeated to count bytes, so that short
+    // inputs still reach and pass the input buffer's limit.
+    std::string Repeated(size_t count) {
+        const std::string pattern = Bytes(Byte() % 4 + 1);
+        std::string bytes;
+        while (!pattern.empty() && bytes.size() < count) bytes += pattern;
+        bytes.resize(std::min(bytes.size(), count));
         return bytes;
     }
 
@@ -109,6 +119,7 @@ void Step(Reader& in) {
             // Up to 510 bytes, so a paste may overflow what the buffer holds.
             const size_t length = in.Byte() * 2u;
             if (length == 0) headless::SetClipboardText(std::nullopt);
+            else if (length % 4 == 0) headless::SetClipboardText(in.Repeated(length));
             else headless::SetClipboardText(in.Bytes(length));
             break;
         }
@@ -120,9 +131,8 @@ void Step(Reader& in) {
             break;
         }
         default: {
-            // A run of typing, as a paste-free user would do it.
-            const size_t count = in.Byte();
-            for (size_t i = 0; i < count && !in.Done(); ++i) Send(WM_CHAR, in.Byte());
+            // A run of typing, long enough to fill the line.
+            for (char c : in.Repeated(in.Byte() * 2u)) Send(WM_CHAR, static_cast<unsigned char>(c));
             break;
         }
     }
