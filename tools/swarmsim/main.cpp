@@ -1,9 +1,12 @@
 // swarmsim: runs a swarm model without a window and prints its state, so
-// that runs can be compared against other implementations.
+// that runs can be compared against other implementations; or runs the
+// programs' frame loop in the console window to record frames or measure its
+// speed (recorder.cpp).
 #include "programs/swarm/swarm_model.h"
 #include "runtime/core/startup.h"
-#include "runtime/math/numeric.h"
 #include "tools/swarmsim/options.h"
+#include "tools/swarmsim/recorder.h"
+#include "tools/swarmsim/setup.h"
 
 #include <cstdio>
 #include <string>
@@ -51,19 +54,15 @@ int main(int argc, char** argv) {
             break;
     }
 
+    if (options.mode == SimMode::kRecord || options.mode == SimMode::kFps) return RunOnConsole(options);
+
     RuntimeStartup();
-    SetSwarmConstants(*options.rules);
-    if (options.seedGiven) {
-        SetSeed(options.seed);
-    } else {
-        Randomize();
-    }
-    PlaceSwarm();
+    SetUpModel(options);
     // The frame's clear step only counts frames and clears the screen, and
     // its draw phase only picks circles: neither changes the model.
     for (uint64_t frame = 0; frame < options.frames; ++frame) RunForcePhase(*options.rules);
 
-    if (!options.draws) {
+    if (options.mode == SimMode::kParticles) {
         PrintParticles();
     } else if (options.frames > 0) {
         PrintDraws();

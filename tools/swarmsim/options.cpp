@@ -1,6 +1,7 @@
 // Parsing swarmsim's command line: every option at most once, each value
 // checked in full.
 #include "tools/swarmsim/options.h"
+#include "tools/capture/size_text.h"
 
 #include <charconv>
 #include <cstring>
@@ -8,12 +9,25 @@
 
 const char* const kSwarmsimUsage =
     "usage: swarmsim --program swarm50|swarm5 [--seed S] [--frames N] [--draws]\n"
+    "       swarmsim --program P [--seed S] --frames N --record DIR [--every K]\n"
+    "                [--screen WIDTHxHEIGHT]\n"
+    "       swarmsim --program P [--seed S] --frames N --fps [--screen WIDTHxHEIGHT]\n"
     "  --program P  the model to run: swarm50 or swarm5\n"
     "  --seed S     seed the set-up with S (-2147483648 to 4294967295, taken as\n"
     "               its 32-bit pattern) instead of the clock\n"
     "  --frames N   run N frames after set-up (default 0)\n"
     "  --draws      print the circles the last frame draws instead of the particles\n"
-    "  --help       print this help\n";
+    "  --record DIR run the programs' frame loop in the console window and write\n"
+    "               what the window shows as DIR/frame-000001.png, ... (DIR is\n"
+    "               created if missing); file n holds the picture after frame n*K\n"
+    "  --every K    with --record: write after every K-th frame (default 1)\n"
+    "  --fps        run the frame loop in the console window, write nothing and\n"
+    "               print the frames per second (N at least 1)\n"
+    "  --screen WxH with --record or --fps: the screen and window size (default\n"
+    "               1024x768; on Windows the real screen, which cannot be chosen)\n"
+    "  --help       print this help\n"
+    "Without --record and --fps no window is opened. Exit status 1 means a file\n"
+    "could not be written.\n";
 
 namespace {
 
@@ -44,6 +58,10 @@ struct ParseState {
     bool seedSeen = false;
     bool framesSeen = false;
     bool drawsSeen = false;
+    bool recordSeen = false;
+    bool everySeen = false;
+    bool fpsSeen = false;
+    bool screenSeen = false;
 };
 
 // Checks that an option comes only once.
@@ -56,6 +74,78 @@ bool FirstTime(bool& seen, std::string_view option, std::string& error) {
     return true;
 }
 
+bool TakesValue(std::string_view option) {
+    return option == "--program" || option == "--seed" || option == "--frames" ||
+           option == "--record" || option == "--every" || option == "--screen";
+}
+
+bool ParseFlag(std::string_view option, ParseState& state, std::string& error) {
+    return FirstTime(option == "--draws" ? state.drawsSeen : state.fpsSeen, option, error);
+}
+
+bool ParseValue(std::string_view option, std::string_view value, SimOptions& options,
+                ParseState& state, std::string& error) {
+    if (option == "--program") {
+        if (!FirstTime(state.programSeen, option, error)) return false;
+        if (ParseRules(value, options.rules)) return true;
+        error = "unknown program " + std::string(value) + " (swarm50 or swarm5)";
+    } else if (option == "--seed") {
+        if (!FirstTime(state.seedSeen, option, error)) return false;
+        options.seedGiven = true;
+        if (ParseSeed(value, options.seed)) return true;
+        error = "seed " + std::string(value) + " is not a whole number from -2147483648 to 4294967295";
+    } else if (option == "--frames") {
+        if (!FirstTime(state.framesSeen, option, error)) return false;
+        if (ParseWhole(value, options.frames)) return true;
+        error = "frames " + std::string(value) + " is not a whole number from 0 to 18446744073709551615";
+    } else if (option == "--record") {
+        if (!FirstTime(state.recordSeen, option, error)) return false;
+        options.recordDirectory = value;
+        if (!value.empty()) return true;
+        error = "--record needs a directory";
+    } else if (option == "--every") {
+        if (!FirstTime(state.everySeen, option, error)) return false;
+        if (ParseWhole(value, options.every) && options.every > 0) return true;
+        error = "every " + std::string(value) + " is not a whole number from 1 to 18446744073709551615";
+    } else {
+        if (!FirstTime(state.screenSeen, option, error)) return false;
+        options.screenGiven = true;
+        if (ParseSizeText(value, options.screenWidth, options.screenHeight)) return true;
+        error = "screen " + std::string(value) + " is not WIDTHxHEIGHT with sides from 1 to " +
+                std::to_string(kMaxPictureSide);
+    }
+    return false;
+}
+
+// Which mode the options ask for, and whether they fit together.
+bool ChooseMode(const ParseState& state, SimOptions& options, std::string& error) {
+    if (options.rules == nullptr) {
+        error = "option --program is required";
+        return false;
+    }
+    if (state.drawsSeen + state.recordSeen + state.fpsSeen > 1) {
+        error = "--draws, --record and --fps exclude each other";
+        return false;
+    }
+    if (state.everySeen && !state.recordSeen) {
+        error = "--every goes only with --record";
+        return false;
+    }
+    if (state.screenSeen && !state.recordSeen && !state.fpsSeen) {
+        error = "--screen goes only with --record or --fps";
+        return false;
+    }
+    if (state.fpsSeen && options.frames == 0) {
+        error = "--fps needs --frames of at least 1";
+        return false;
+    }
+    options.mode = state.drawsSeen    ? SimMode::kDraws
+                   : state.recordSeen ? SimMode::kRecord
+                   : state.fpsSeen    ? SimMode::kFps
+                                      : SimMode::kParticles;
+    return true;
+}
+
 }  // namespace
 
 ParseResult ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std::string& error) {
@@ -63,13 +153,11 @@ ParseResult ParseSimOptions(int argc, const char* const* argv, SimOptions& optio
     for (int k = 1; k < argc; ++k) {
         const std::string_view option = argv[k];
         if (option == "--help") return ParseResult::kHelp;
-        if (option == "--draws") {
-            if (!FirstTime(state.drawsSeen, option, error)) return ParseResult::kError;
-            options.draws = true;
+        if (option == "--draws" || option == "--fps") {
+            if (!ParseFlag(option, state, error)) return ParseResult::kError;
             continue;
         }
-        const bool takesValue = option == "--program" || option == "--seed" || option == "--frames";
-        if (!takesValue) {
+        if (!TakesValue(option)) {
             error = option.starts_with("-") ? "unknown option " + std::string(option)
                                             : "unexpected argument " + std::string(option);
             return ParseResult::kError;
@@ -78,31 +166,7 @@ ParseResult ParseSimOptions(int argc, const char* const* argv, SimOptions& optio
             error = "option " + std::string(option) + " needs a value";
             return ParseResult::kError;
         }
-        const std::string_view value = argv[++k];
-        if (option == "--program") {
-            if (!FirstTime(state.programSeen, option, error)) return ParseResult::kError;
-            if (!ParseRules(value, options.rules)) {
-                error = "unknown program " + std::string(value) + " (swarm50 or swarm5)";
-                return ParseResult::kError;
-            }
-        } else if (option == "--seed") {
-            if (!FirstTime(state.seedSeen, option, error)) return ParseResult::kError;
-            if (!ParseSeed(value, options.seed)) {
-                error = "seed " + std::string(value) + " is not a whole number from -2147483648 to 4294967295";
-                return ParseResult::kError;
-            }
-            options.seedGiven = true;
-        } else {
-            if (!FirstTime(state.framesSeen, option, error)) return ParseResult::kError;
-            if (!ParseWhole(value, options.frames)) {
-                error = "frames " + std::string(value) + " is not a whole number from 0 to 18446744073709551615";
-                return ParseResult::kError;
-            }
-        }
+        if (!ParseValue(option, argv[++k], options, state, error)) return ParseResult::kError;
     }
-    if (options.rules == nullptr) {
-        error = "option --program is required";
-        return ParseResult::kError;
-    }
-    return ParseResult::kRun;
+    return ChooseMode(state, options, error) ? ParseResult::kRun : ParseResult::kError;
 }

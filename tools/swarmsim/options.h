@@ -5,12 +5,25 @@
 #include <cstdint>
 #include <string>
 
+// What a run does after set-up and its frames.
+enum class SimMode {
+    kParticles,  // print the particles (no window)
+    kDraws,      // print the last frame's circles (no window)
+    kRecord,     // run the frame loop on the console and save frames as PNG files
+    kFps,        // run the frame loop on the console and print its speed
+};
+
 struct SimOptions {
     const SwarmRules* rules = nullptr;
     bool seedGiven = false;
     uint32_t seed = 0;    // the 32-bit pattern of the given seed
-    uint64_t frames = 0;  // force phases to run after set-up
-    bool draws = false;   // print the last frame's circles instead of the particles
+    uint64_t frames = 0;  // frames to run after set-up
+    SimMode mode = SimMode::kParticles;
+    std::string recordDirectory;
+    uint64_t every = 1;  // kRecord: save after every every-th frame
+    bool screenGiven = false;
+    int32_t screenWidth = 1024;  // kRecord, kFps: the screen and window size
+    int32_t screenHeight = 768;
 };
 
 enum class ParseResult { kRun, kHelp, kError };

@@ -1,0 +1,21 @@
+// A memory device context with a bitmap whose pixels the tool can read: the
+// target that the console's layers are copied onto before they are saved.
+// Each platform has its own (canvas_posix.cpp, canvas_win32.cpp).
+#pragma once
+#include "platform/platform.h"
+#include "tools/capture/picture.h"
+
+struct Canvas {
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ previousBitmap = nullptr;
+    void* bits = nullptr;  // the bitmap's pixels where the platform hands them out
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+// An all-black canvas of the given size; false when it cannot be made.
+bool CreateCanvas(int32_t width, int32_t height, Canvas& canvas);
+// The canvas's pixels, once every drawing into it has finished.
+Picture ReadCanvas(const Canvas& canvas);
+void DestroyCanvas(Canvas& canvas);

@@ -1,0 +1,28 @@
+// Reading the console's pixels from the program's main thread, once
+// ProgramPrologue has returned (the window and the back buffer exist).
+#pragma once
+#include "tools/capture/picture.h"
+
+#include <string>
+
+// The graphics layer alone: a copy of the whole screen-sized back buffer,
+// taken under the console lock. Empty when it cannot be read.
+Picture CaptureBackBuffer();
+
+// What a paint of the console window shows at this moment, composed by the
+// caller rather than by the console thread: the client area, the back buffer
+// copied into it and the text rows drawn over the copy by RenderTextGrid, all
+// under the console lock, so the result does not depend on when the console
+// thread paints. Empty when the window has no client area.
+Picture ComposeConsoleFrame();
+
+// Asks the console window for a repaint, waits until the console thread has
+// painted it and reads the client area as the paint left it. Empty on
+// failure (no window, or no paint within a generous time).
+Picture PaintAndReadClient();
+
+// The sizes the next console window is made with: the screen (and so the back
+// buffer) and the window's client area. Call before ProgramPrologue. False,
+// with error set, when the platform cannot give that size.
+bool ChooseScreenSize(int32_t width, int32_t height, std::string& error);
+bool ChooseClientSize(int32_t width, int32_t height, std::string& error);
