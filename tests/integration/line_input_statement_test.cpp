@@ -24,9 +24,12 @@ std::string TakeString(CountedString s) {
 TEST_F(ConsoleRuntime, LineInputShowsTheCaretAndReturnsTheEditedLine) {
     std::future<CountedString> read = std::async(std::launch::async, LineInput);
     ASSERT_TRUE(headless::WaitUntil(ReadIsOpen));
-    // The caret is up without any focus change from the user.
-    ASSERT_TRUE(headless::WaitUntil([&] { return headless::Caret(window).exists; }));
-    EXPECT_TRUE(headless::Caret(window).visible);
+    // The caret is up without any focus change from the user. It is created
+    // and then shown by two calls, so wait for both to have happened.
+    ASSERT_TRUE(headless::WaitUntil([&] {
+        const auto caret = headless::Caret(window);
+        return caret.exists && caret.visible;
+    }));
 
     headless::InjectText(window, "abc");
     headless::InjectKeyDown(window, VK_BACK);
