@@ -90,6 +90,8 @@ def main():
                         help="every pixel is black, a group colour or white")
     parser.add_argument("--min-group-colours", type=int, default=0,
                         help="at least this many of the six group colours appear")
+    parser.add_argument("--max-group-colours", type=int,
+                        help="at most this many of the six group colours appear")
     parser.add_argument("--max-x", type=int, help="no non-black pixel right of this column")
     parser.add_argument("--max-y", type=int, help="no non-black pixel below this row")
     parser.add_argument("--min-black-fraction", type=float, default=0.0)
@@ -113,6 +115,8 @@ def main():
         failures.append(f"colours outside the palette: {sample}")
     if len(groups) < args.min_group_colours:
         failures.append(f"{len(groups)} group colours, expected at least {args.min_group_colours}")
+    if args.max_group_colours is not None and len(groups) > args.max_group_colours:
+        failures.append(f"{len(groups)} group colours, expected at most {args.max_group_colours}")
     if args.max_x is not None and right > args.max_x:
         failures.append(f"drawn at x={right}, beyond {args.max_x}")
     if args.max_y is not None and bottom > args.max_y:

@@ -10,13 +10,17 @@ e2e_log() { printf '[e2e] %s\n' "$*" >&2; }
 e2e_fail() { printf '[e2e] FAIL: %s\n' "$*" >&2; exit 1; }
 
 e2e_cleanup() {
-  local status=$?
+  local status=$? pid deadline
   local i
   for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
-    kill "${E2E_PIDS[i]}" 2>/dev/null || true
-  done
-  for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
-    wait "${E2E_PIDS[i]}" 2>/dev/null || true
+    pid=${E2E_PIDS[i]}
+    kill "$pid" 2>/dev/null || true
+    kill -CONT "$pid" 2>/dev/null || true # a stopped process takes SIGTERM only then
+    # A program may turn SIGTERM into a request it ignores; then SIGKILL.
+    deadline=$(e2e_deadline 10)
+    while e2e_alive "$pid" && e2e_before "$deadline"; do sleep 0.02; done
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
   done
   if [[ -n ${E2E_KEEP:-} ]]; then
     e2e_log "kept $E2E_TMP"
@@ -60,6 +64,48 @@ e2e_start() {
 }
 
 e2e_alive() { kill -0 "$1" 2>/dev/null; }
+
+# Frame by frame: a program can be started stopped, run until its window
+# appears, and then run in short slices with a look at the window between
+# them. The tools xwaitmap and xclose are looked for in $E2E_TOOLS.
+
+# e2e_start_stopped NAME COMMAND...: like e2e_start, but the process stops
+# itself before it runs COMMAND.
+e2e_start_stopped() {
+  local name=$1; shift
+  bash -c 'kill -STOP $$ && exec "$@"' e2e-stopped "$@" >"$E2E_TMP/$name.out" 2>"$E2E_TMP/$name.err" &
+  E2E_LAST_PID=$!
+  E2E_PIDS+=("$E2E_LAST_PID")
+  e2e_wait_stopped "$E2E_LAST_PID"
+}
+
+# e2e_wait_stopped PID: waits until the process is stopped.
+e2e_wait_stopped() {
+  local deadline state
+  deadline=$(e2e_deadline 30)
+  while e2e_before "$deadline"; do
+    state=$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null) || e2e_fail "process $1 ended"
+    [[ $state == T ]] && return 0
+    sleep 0.001
+  done
+  e2e_fail "process $1 did not stop"
+}
+
+# e2e_run_until_window TITLE PID TIMEOUT: continues the stopped process until
+# it maps a window titled TITLE, stops it again at once and sets E2E_WINDOW.
+e2e_run_until_window() {
+  E2E_WINDOW=$("$E2E_TOOLS/xwaitmap" "$1" "$2" "$3") || e2e_fail "no window titled '$1' from process $2"
+  e2e_wait_stopped "$2"
+}
+
+# e2e_run_for PID SECONDS: lets the stopped process run that long, then stops
+# it again. The length only decides how much happens between two looks.
+e2e_run_for() {
+  kill -CONT "$1"
+  sleep "$2"
+  kill -STOP "$1"
+  e2e_wait_stopped "$1"
+}
 
 # e2e_wait_window TITLE PID [TIMEOUT]: sets E2E_WINDOW to the id of the
 # first mapped window titled exactly TITLE; fails when the process ends
