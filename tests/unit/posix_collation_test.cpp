@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <thread>
 #include <vector>
@@ -51,6 +52,14 @@ TEST(Collation, HyphenAndApostropheWeighLittleOtherPunctuationCounts) {
     EXPECT_EQ(Compare("co" + kFullwidthHyphen + "op", "cooa"), CSTR_GREATER_THAN);
     // Case weighs more than a hyphen.
     EXPECT_EQ(Compare("Co-op", "coop"), CSTR_GREATER_THAN);
+    // Only when all else is equal: a mark, an earlier mark or one more mark
+    // sorts after; at the same place an apostrophe sorts before a hyphen.
+    EXPECT_EQ(Compare("co-op", "coop"), CSTR_GREATER_THAN);
+    EXPECT_EQ(Compare("can't", "cant"), CSTR_GREATER_THAN);
+    EXPECT_EQ(Compare("a-b", "ab-"), CSTR_GREATER_THAN);
+    EXPECT_EQ(Compare("--", "-"), CSTR_GREATER_THAN);
+    EXPECT_EQ(Compare("-", ""), CSTR_GREATER_THAN);
+    EXPECT_EQ(Compare("a'c", "a-c"), CSTR_LESS_THAN);
     // Other punctuation sorts before digits and letters.
     EXPECT_EQ(Compare("a!c", "ab"), CSTR_LESS_THAN);
     EXPECT_EQ(Compare("!", "0"), CSTR_LESS_THAN);
@@ -77,12 +86,28 @@ TEST(Collation, KanaAndKanjiInShiftJis) {
     EXPECT_EQ(Compare(kKanjiA + kHiraganaA, kKanjiA + kHiraganaA), CSTR_EQUAL);
 }
 
-TEST(Collation, ExplicitLengthsIncludeZeroBytesMinusOneStopsAtTheFirst) {
+TEST(Collation, ZeroBytesWeighNothingMinusOneStopsAtTheFirst) {
     const char withZero[] = "a\0b";
-    EXPECT_NE(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, withZero, 3, "ab", 2), CSTR_EQUAL);
-    EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, withZero, 2, "a", 1), CSTR_GREATER_THAN);
+    EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, withZero, 3, "ab", 2), CSTR_EQUAL);
+    EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, withZero, 2, "a", 1), CSTR_EQUAL);
+    EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, withZero, 3, "ac", 2), CSTR_LESS_THAN);
+    EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, withZero, 1, "", 0), CSTR_GREATER_THAN);
     EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, withZero, -1, "a", -1), CSTR_EQUAL);
     EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, "abc", 2, "abd", 2), CSTR_EQUAL);
+}
+
+// Bytes that are no character of the code page are converted as the
+// platform converts them and compared, not refused.
+TEST(Collation, BytesOutsideTheCodePageStillCompare) {
+    EXPECT_EQ(Compare("a\x80", "a"), CSTR_GREATER_THAN);   // U+0080
+    EXPECT_EQ(Compare("\x80", "\xA0"), CSTR_LESS_THAN);    // U+0080, U+F8F0
+    EXPECT_EQ(Compare("\xFD", "\xFF"), CSTR_LESS_THAN);    // U+F8F1, U+F8F3
+    // A lead byte cut off at the end, or with a trail byte the code page
+    // lacks, is the default character, which takes the trail byte with it.
+    EXPECT_EQ(Compare("a\x82", "a"), CSTR_GREATER_THAN);
+    EXPECT_EQ(Compare("\x81", "\x81 "), CSTR_EQUAL);
+    EXPECT_EQ(Compare("\x85\x40", "\x81"), CSTR_EQUAL);   // an undefined double-byte character
+    EXPECT_EQ(Compare("\x81", "\x81\x45"), CSTR_EQUAL);   // the default character itself
 }
 
 TEST(Collation, FailuresReturnZero) {
@@ -90,9 +115,11 @@ TEST(Collation, FailuresReturnZero) {
     EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, "a", 1, nullptr, -1), 0);
     EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, "a", -2, "a", 1), 0);
     EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 1, "a", 1, "a", 1), 0);
-    EXPECT_EQ(Compare("a\x80", "a"), 0);         // not a character of code page 932
-    EXPECT_EQ(Compare("a", "\x85\x40"), 0);      // undefined double-byte character
-    EXPECT_EQ(Compare("a\x82", "a"), 0);        // lead byte cut off at the end
+}
+
+std::string WithoutZeros(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
+    return text;
 }
 
 // A small corpus of all the kinds above; the comparison must be an order.
@@ -100,6 +127,7 @@ std::vector<std::string> Corpus() {
     return {"",        "a",           "A",           "abc",       "abd",        "ABC",
             "co-op",   "coop",        "cooa",        "cop",       "can't",      "cant",
             "a!c",     "10",          "2",           "9",         kHiraganaA,   kHiraganaI,
+            "a-b",     "ab-",         "-",           "--",        "\x80",      "\xFD",
             kKatakanaA, kHalfwidthA,  kHiraganaN,    kKanjiA,     kKanjiA2,     kFullwidthA,
             std::string("a\0b", 3),   std::string("a\0", 2)};
 }
@@ -112,8 +140,10 @@ TEST(Collation, CorpusIsTotallyOrdered) {
             int ab = Compare(a, b);
             ASSERT_NE(ab, 0);
             EXPECT_EQ(ab, 4 - Compare(b, a)) << "antisymmetry";
-            if (&a != &b) {
+            if (WithoutZeros(a) != WithoutZeros(b)) {
                 EXPECT_NE(ab, CSTR_EQUAL) << "distinct strings";
+            } else {
+                EXPECT_EQ(ab, CSTR_EQUAL) << "strings that differ in zero bytes only";
             }
             for (const auto& c : corpus) {
                 if (ab == CSTR_LESS_THAN && Compare(b, c) == CSTR_LESS_THAN) {

@@ -61,6 +61,8 @@ constexpr std::array kPairs = {
     StringPair{"a b"sv, "ab"sv},
     StringPair{"!"sv, "?"sv},
     StringPair{"a"sv, "_"sv},
+    StringPair{"\x01"sv, ""sv},
+    StringPair{"a\x7F"sv, "a"sv},
     StringPair{"~"sv, "a"sv},
     StringPair{" "sv, kIdeographicSpace},
     // Kana and kanji in Shift-JIS.
@@ -75,6 +77,11 @@ constexpr std::array kPairs = {
     StringPair{"a"sv, kHiraganaA},
     StringPair{kHiraganaA, kKanjiKan},
     StringPair{"\x83\x41\x81\x5B"sv, "\x83\x41\x83\x41"sv},  // アー, アア
+    StringPair{"\x82\xA9"sv, "\x83\x4A"sv},           // か, カ
+    StringPair{"\x83\x4A"sv, "\xB6"sv},                // カ, ｶ
+    StringPair{"\x82\xAA"sv, "\xB6\xDE"sv},            // が, ｶﾞ
+    StringPair{"\x82\x9F"sv, "\x82\xA0"sv},           // ぁ, あ
+    StringPair{"\x82\xA9\x82\xA0"sv, "\x83\x4A\x82\xA2"sv},  // かあ, カい: kana type against a later letter
     StringPair{kLongVowel, "-"sv},
     // Bytes that are no proper Shift-JIS text: a lone lead byte, a lead
     // byte before a space, and bytes unused by the code page.

@@ -54,7 +54,7 @@ def main():
         else:
             explained.setdefault(reason, []).append(line)
     for reason, lines in explained.items():
-        print(f"  explained ({len(lines)}): {reason}; e.g. {lines[0]}")
+        print(f"  known ({len(lines)}): {reason}; e.g. {lines[0]}")
     for line in unexplained:
         print(f"  UNEXPLAINED: {line}")
     different = sum(map(len, explained.values())) + len(unexplained)

@@ -1,45 +1,48 @@
 // CompareStringA: linguistic comparison of two code-page-932 strings, as the
 // system-default locale of a Japanese system collates them.
 //
-// Conversion: ICU's "windows-932" converter (ibm-943_P15A-2003), which maps
-// code page 932 as the platform does (0x5C to a backslash, the NEC and IBM
-// extension rows, 0x815F/0x8160 to the full-width forms) and yields the UTF-16
-// the collator takes, with no second library. A byte sequence it cannot map
-// (0x80, 0xA0, 0xFD-0xFF, an undefined or truncated double-byte character)
-// makes the comparison fail.
+// Conversion, as the platform's own conversion of ANSI text: ICU's
+// "windows-932" converter (ibm-943_P15A-2003) for the characters it knows,
+// which maps code page 932 as the platform does (0x5C to a backslash, the
+// NEC and IBM extension rows, 0x815F/0x8160 to the full-width forms). Bytes
+// it cannot map do not make the comparison fail; they become what the
+// platform's table gives them: 0x80 is U+0080, 0xA0 and 0xFD to 0xFF are
+// U+F8F0 to U+F8F3, and a lead byte with an undefined or missing trail byte
+// is the default character U+30FB, taking the trail byte with it.
 //
-// Collation: the "ja" collator with two adjustments towards the platform's
-// default "word sort":
-// - Hyphens and apostrophes (and their full-width forms) carry no weight at
-//   the primary to tertiary levels, so "co-op" sorts next to "coop". Other
-//   punctuation keeps its weight and sorts before digits and letters. (The
-//   alternate=shifted setting would make every punctuation mark ignorable,
-//   which the platform does not do.)
-// - Strength is identical: strings that differ in any character never compare
-//   equal (a hyphen, an embedded zero, a case or kana-type difference), with
-//   case still deciding before a hyphen does. Lower case sorts before upper
-//   case at the tertiary level, as the platform does.
+// Collation: the "ja" collator at identical strength, so that strings that
+// differ in any character that counts never compare equal, with lower case
+// before upper case as the platform sorts, and with the platform's default
+// "word sort" rules on top:
+// - A zero character weighs nothing at all: "a\0b" equals "ab".
+// - Hyphens and apostrophes (and their full-width forms) are compared last:
+//   the strings are first compared without them, so "co-op" sorts next to
+//   "coop"; when that is a tie, the one whose first such mark stands earlier
+//   sorts after ("a-b" after "ab-"; "co-op" after "coop"), and at the same
+//   place an apostrophe sorts before a hyphen. Other punctuation keeps its
+//   weight and sorts before digits and letters.
 #include "platform/posix/win32_kernel.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
 #include <new>
+#include <string>
 #include <unicode/ucnv.h>
 #include <unicode/ucol.h>
+#include <vector>
 
 namespace {
 
-constexpr char16_t kWordSortRules[] =
-    u"[import ja]"
-    u"&[last tertiary ignorable] = \\- = \\' = \uFF0D = \uFF07";
+constexpr char16_t kCollationRules[] = u"[import ja]";
+constexpr char16_t kDefaultCharacter = 0x30FB;  // the code page's default character
 
 UCollator* CreateCollator() {
     UErrorCode status = U_ZERO_ERROR;
     UParseError parseError;
-    UCollator* collator =
-        ucol_openRules(reinterpret_cast<const UChar*>(kWordSortRules), -1, UCOL_DEFAULT,
-                       UCOL_IDENTICAL, &parseError, &status);
+    UCollator* collator = ucol_openRules(reinterpret_cast<const UChar*>(kCollationRules), -1,
+                                         UCOL_DEFAULT, UCOL_IDENTICAL, &parseError, &status);
     if (U_FAILURE(status)) return nullptr;
     ucol_setStrength(collator, UCOL_IDENTICAL);
     return collator;
@@ -55,32 +58,90 @@ const UCollator* Collator() {
 struct ConverterCloser {
     void operator()(UConverter* converter) const { ucnv_close(converter); }
 };
+using Converter = std::unique_ptr<UConverter, ConverterCloser>;
 
-// UTF-16 text converted from code page 932, or no text when conversion fails.
-struct WideText {
-    std::unique_ptr<UChar[]> units;
-    int32_t length = 0;
-    bool ok = false;
+bool IsLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+
+// The platform's mapping of the single bytes that ICU's table leaves out.
+char16_t UnmappedSingleByte(unsigned char byte) {
+    if (byte == 0x80) return 0x0080;
+    if (byte == 0xA0) return 0xF8F0;
+    if (byte >= 0xFD) return static_cast<char16_t>(0xF8F1 + (byte - 0xFD));
+    return kDefaultCharacter;
+}
+
+// One character of 1 or 2 bytes; false when ICU has no mapping for it.
+bool ConvertCharacter(UConverter* converter, const char* bytes, int32_t length, std::u16string& text) {
+    UChar units[4];
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t count = ucnv_toUChars(converter, units, 4, bytes, length, &status);
+    if (U_FAILURE(status) || count == 0) return false;
+    text.append(reinterpret_cast<const char16_t*>(units), static_cast<std::size_t>(count));
+    return true;
+}
+
+// UTF-16 text converted from code page 932; false only when no converter can
+// be opened. Each call opens its own converter (a converter is not
+// thread-safe); ICU caches the mapping tables, which makes opening cheap.
+bool ToUtf16(const char* bytes, int32_t length, std::u16string& text) {
+    UErrorCode status = U_ZERO_ERROR;
+    Converter converter(ucnv_open("windows-932", &status));
+    if (U_FAILURE(status)) return false;
+    ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+    text.reserve(static_cast<std::size_t>(length));
+    for (int32_t at = 0; at < length;) {
+        const unsigned char byte = static_cast<unsigned char>(bytes[at]);
+        const int32_t size = IsLeadByte(byte) ? std::min<int32_t>(2, length - at) : 1;
+        if (!ConvertCharacter(converter.get(), bytes + at, size, text)) {
+            text.push_back(IsLeadByte(byte) ? kDefaultCharacter : UnmappedSingleByte(byte));
+        }
+        at += size;
+    }
+    return true;
+}
+
+// Hyphens and apostrophes: compared only when all else is equal.
+int SpecialRank(char16_t unit) {
+    switch (unit) {
+        case u'\'': return 1;
+        case 0xFF07: return 2;  // full-width apostrophe
+        case u'-': return 3;
+        case 0xFF0D: return 4;  // full-width hyphen-minus
+        default: return 0;
+    }
+}
+
+struct Special {
+    std::size_t position;
+    int rank;
 };
 
-// A converter is not thread-safe, so each conversion opens its own; ICU caches
-// the mapping tables, which makes opening cheap.
-WideText ToUtf16(const char* bytes, int32_t length) {
-    WideText text;
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<UConverter, ConverterCloser> converter(ucnv_open("windows-932", &status));
-    if (U_FAILURE(status)) return text;
-    ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
-                        &status);
-    // Every character of code page 932 is one or two bytes and one UTF-16 unit;
-    // one more unit leaves room for the terminator ICU writes when it fits.
-    if (length == INT32_MAX) return text;
-    int32_t capacity = length + 1;
-    text.units.reset(new (std::nothrow) UChar[capacity]);
-    if (!text.units) return text;
-    text.length = ucnv_toUChars(converter.get(), text.units.get(), capacity, bytes, length, &status);
-    text.ok = U_SUCCESS(status);
-    return text;
+// Splits text into the characters that are collated and the hyphens and
+// apostrophes with their places; zero characters are dropped.
+void SplitText(const std::u16string& text, std::u16string& collated, std::vector<Special>& specials) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        if (unit == 0) continue;
+        if (int rank = SpecialRank(unit)) {
+            specials.push_back({i, rank});
+        } else {
+            collated.push_back(unit);
+        }
+    }
+}
+
+// The tie-break on hyphens and apostrophes: more marks, or a mark earlier in
+// the string, sort after; at the same place the lower rank sorts first.
+int CompareSpecials(const std::vector<Special>& left, const std::vector<Special>& right) {
+    for (std::size_t i = 0; i < left.size() || i < right.size(); ++i) {
+        if (i == left.size()) return CSTR_LESS_THAN;
+        if (i == right.size()) return CSTR_GREATER_THAN;
+        if (left[i].position != right[i].position) {
+            return left[i].position < right[i].position ? CSTR_GREATER_THAN : CSTR_LESS_THAN;
+        }
+        if (left[i].rank != right[i].rank) return left[i].rank < right[i].rank ? CSTR_LESS_THAN : CSTR_GREATER_THAN;
+    }
+    return CSTR_EQUAL;
 }
 
 bool ValidArgument(LPCSTR text, int length) { return text != nullptr && length >= -1; }
@@ -93,22 +154,29 @@ int32_t ByteLength(LPCSTR text, int length) {
 
 // Any locale collates as Japanese, the one locale this layer knows. Only the
 // default flags (0) are supported; other flags make the call fail. Lengths
-// are byte counts, -1 for a zero-terminated string; with an explicit length,
-// zero bytes inside the string take part in the comparison.
+// are byte counts, -1 for a zero-terminated string.
 int CompareStringA(LCID, DWORD flags, LPCSTR left, int leftLength, LPCSTR right,
                    int rightLength) {
     if (flags != 0 || !ValidArgument(left, leftLength) || !ValidArgument(right, rightLength))
         return 0;
     const UCollator* collator = Collator();
     if (collator == nullptr) return 0;
-    WideText leftText = ToUtf16(left, ByteLength(left, leftLength));
-    WideText rightText = ToUtf16(right, ByteLength(right, rightLength));
-    if (!leftText.ok || !rightText.ok) return 0;
-    switch (ucol_strcoll(collator, leftText.units.get(), leftText.length, rightText.units.get(),
-                         rightText.length)) {
+    std::u16string leftText, rightText;
+    if (!ToUtf16(left, ByteLength(left, leftLength), leftText) ||
+        !ToUtf16(right, ByteLength(right, rightLength), rightText)) {
+        return 0;
+    }
+    std::u16string leftCollated, rightCollated;
+    std::vector<Special> leftSpecials, rightSpecials;
+    SplitText(leftText, leftCollated, leftSpecials);
+    SplitText(rightText, rightCollated, rightSpecials);
+    switch (ucol_strcoll(collator, reinterpret_cast<const UChar*>(leftCollated.data()),
+                         static_cast<int32_t>(leftCollated.size()),
+                         reinterpret_cast<const UChar*>(rightCollated.data()),
+                         static_cast<int32_t>(rightCollated.size()))) {
         case UCOL_LESS: return CSTR_LESS_THAN;
-        case UCOL_EQUAL: return CSTR_EQUAL;
         case UCOL_GREATER: return CSTR_GREATER_THAN;
+        case UCOL_EQUAL: return CompareSpecials(leftSpecials, rightSpecials);
     }
     return 0;
 }
