@@ -65,6 +65,8 @@ int main() {
     Color(kWhite, kBlack);
     for (;;) {
         Print("? ");
+        // Tells a script driving the window that typing now reaches the read.
+        OutputDebugStringA("promptdemo reading a line\n");
         const std::string line = TakeString(LineInput());
         TraceLine(line);
         Print("You typed \"" + line + "\" (" + std::to_string(line.size()) + " bytes)\r\n");

@@ -31,6 +31,20 @@ expect_line() {
   e2e_fail "promptdemo did not read '$1'"
 }
 
+# expect_read N: waits until the program has opened its Nth line read, so
+# that no keystroke arrives before the read accepts it.
+expect_read() {
+  local deadline
+  deadline=$(e2e_deadline 30)
+  while e2e_before "$deadline"; do
+    (( $(grep -cxF "promptdemo reading a line" "$E2E_TMP/demo.err") >= $1 )) && return 0
+    e2e_alive "$demo" || e2e_fail "promptdemo ended"
+    sleep 0.05
+  done
+  e2e_fail "promptdemo did not open read $1"
+}
+
+expect_read 1
 xdotool type --delay 30 "hellx"
 xdotool key BackSpace
 xdotool type --delay 30 "o world"
@@ -38,6 +52,7 @@ xdotool key Return
 expect_line "hello world"
 
 # xclip serves the selection from the foreground until the test ends.
+expect_read 2
 printf 'pasted 42' >"$E2E_TMP/clip.txt"
 xclip -quiet -selection clipboard -i "$E2E_TMP/clip.txt" >/dev/null 2>&1 &
 E2E_PIDS+=("$!")
@@ -46,6 +61,7 @@ xdotool key ctrl+v
 xdotool key Return
 expect_line "abpasted 42"
 
+expect_read 3
 xdotool type --delay 30 "日本語"
 xdotool key Return
 expect_line "日本語"
