@@ -47,7 +47,7 @@ ArcTrace::ArcTrace(const FigureBox& box, Point64 startRadial, Point64 endRadial)
 }
 
 void ArcTrace::TraceExactly(const Direction& start, const Direction& end, bool endClosesTurn) {
-    order_ = OutlineInArcOrder(rows_);
+    order_ = OutlineInArcOrder(box_.width, box_.height);
     const auto n = static_cast<int64_t>(order_.size());
     if (n == 0) return;
     hasOutline_ = true;
@@ -60,6 +60,7 @@ void ArcTrace::TraceExactly(const Direction& start, const Direction& end, bool e
     count_ = static_cast<size_t>(count);
     full_ = count == n;
     empty_ = count == 0;
+    moreThanHalf_ = 2 * count > n;
     startPixel_ = AbsolutePixel(order_[first_]);
     endPixel_ = AbsolutePixel(order_[static_cast<size_t>((stop % n + n) % n)]);
 }
@@ -75,13 +76,16 @@ void ArcTrace::TraceByDirections(Point64 startRadial, Point64 endRadial) {
     const int order = CompareDirections(start_, end_);
     wraps_ = order >= 0;
     full_ = order == 0 || (start_.y == 0 && start_.x > 0 && end_.sector == Direction::Sector::FullTurn);
+    const double turn = std::atan2(static_cast<double>(end_.y), static_cast<double>(end_.x)) -
+                        std::atan2(static_cast<double>(start_.y), static_cast<double>(start_.x));
+    moreThanHalf_ = full_ || (turn < 0 ? turn + 2 * M_PI : turn) > M_PI;
     startPixel_ = OutlinePointTowards(box_, start_);
     endPixel_ = OutlinePointTowards(box_, end_);
 }
 
 bool ArcTrace::LitByDirections(int64_t x, int64_t y) const {
     if (full_) return true;
-    const Direction pixel = PixelDirection(box_.width, box_.height, x, y);
+    const Direction pixel = PixelDirection(box_.width, box_.height, x, y, false);
     const bool pastStart = AtOrPast(pixel, start_);
     const bool beforeEnd = !AtOrPast(pixel, end_);
     return wraps_ ? (pastStart || beforeEnd) : (pastStart && beforeEnd);

@@ -32,6 +32,9 @@ public:
     bool HasOutline() const { return hasOutline_; }
     bool Full() const { return full_; }
     bool Empty() const { return empty_; }
+    // Whether the arc covers more than half a turn: decides which way a
+    // sector goes round when its two sides lie along the same ray.
+    bool MoreThanHalfTurn() const { return moreThanHalf_; }
     // Surface coordinates of the arc's first pixel and of the pixel after its
     // last one: where a sector's sides meet the curve.
     Point64 StartPixel() const { return startPixel_; }
@@ -43,17 +46,18 @@ private:
     void TraceExactly(const Direction& start, const Direction& end, bool endClosesTurn);
     void TraceByDirections(Point64 startRadial, Point64 endRadial);
     bool LitByDirections(int64_t x, int64_t y) const;
-    Point64 AbsolutePixel(const OutlinePixel& p) const { return {box_.left + p.x, box_.top + p.y}; }
+    Point64 AbsolutePixel(const ArcPixel& p) const { return {box_.left + p.x, box_.top + p.y}; }
 
     FigureBox box_;
     EllipseRows rows_;
     bool hasOutline_ = false;
     bool full_ = false;
     bool empty_ = false;
+    bool moreThanHalf_ = false;
     Point64 startPixel_;
     Point64 endPixel_;
     // Exact boxes: the outline in arc order and the lit stretch of it.
-    std::vector<OutlinePixel> order_;
+    std::vector<ArcPixel> order_;
     size_t first_ = 0;
     size_t count_ = 0;
     // Larger boxes: the directions that bound the arc.

@@ -1,9 +1,10 @@
 // Pie: the sector is the polygon from the centre to the arc's first pixel,
 // along the arc, and from the pixel after its last one back to the centre.
-// The brush paints the ellipse's interior pixels inside that polygon (a pixel
-// counts as inside when its position lies strictly within the sweep from
-// the first side to the second); then the pen draws the arc and the two
-// sides over it.
+// The brush paints the ellipse's interior pixels inside that polygon: those
+// lying strictly within the sweep from the first side round to the second
+// (when both sides lie along one ray, the sweep is empty or the whole turn,
+// as the arc is short or long); then the pen draws the arc and the two sides
+// over it.
 #include "platform/posix/raster/arc_trace.h"
 #include "platform/posix/raster/direction.h"
 #include "platform/posix/raster/figures.h"
@@ -23,12 +24,16 @@ struct Offset {
 class Sweep {
 public:
     Sweep(const ArcTrace& arc, Point64 centre)
-        : centre_(centre),
-          from_(OffsetOf(arc.StartPixel())),
-          to_(OffsetOf(arc.EndPixel())),
-          convex_(CrossSign(from_.x, from_.y, to_.x, to_.y) > 0) {}
+        : centre_(centre), from_(OffsetOf(arc.StartPixel())), to_(OffsetOf(arc.EndPixel())) {
+        const int turn = CrossSign(from_.x, from_.y, to_.x, to_.y);
+        const bool sameRay = turn == 0 && (static_cast<__int128>(from_.x) * to_.x +
+                                           static_cast<__int128>(from_.y) * to_.y) > 0;
+        convex_ = turn > 0;
+        nothing_ = sameRay && !arc.MoreThanHalfTurn();
+    }
 
     bool Contains(int64_t x, int64_t y) const {
+        if (nothing_) return false;
         const Offset p = OffsetOf(Point64{x, y});
         const bool pastFrom = CrossSign(from_.x, from_.y, p.x, p.y) > 0;
         const bool beforeTo = CrossSign(p.x, p.y, to_.x, to_.y) > 0;
@@ -41,7 +46,8 @@ private:
     Point64 centre_;
     Offset from_;
     Offset to_;
-    bool convex_;
+    bool convex_ = false;
+    bool nothing_ = false;
 };
 
 void FillSector(const PixelTarget& target, const FigureBox& box, const ArcTrace& arc,

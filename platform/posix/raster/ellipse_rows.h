@@ -24,6 +24,31 @@ struct RowParts {
     Span interior;  // valid only when !whole
 };
 
+// Calls fn(x) for the outline pixels of a row that lie in first..last,
+// in increasing or decreasing column order.
+template <typename Fn>
+void ForOutlineColumns(const RowParts& row, int64_t first, int64_t last, bool increasing, Fn fn) {
+    auto runThrough = [&](int64_t from, int64_t to) {
+        from = from > first ? from : first;
+        to = to < last ? to : last;
+        if (from > to) return;
+        if (increasing) {
+            for (int64_t x = from; x <= to; ++x) fn(x);
+        } else {
+            for (int64_t x = to; x >= from; --x) fn(x);
+        }
+    };
+    if (row.whole) {
+        runThrough(row.span.first, row.span.last);
+    } else if (increasing) {
+        runThrough(row.span.first, row.interior.first - 1);
+        runThrough(row.interior.last + 1, row.span.last);
+    } else {
+        runThrough(row.interior.last + 1, row.span.last);
+        runThrough(row.span.first, row.interior.first - 1);
+    }
+}
+
 class EllipseRows {
 public:
     // Boxes with both sides up to kExactSide follow the platform's walk;
