@@ -1,5 +1,7 @@
 #include "platform/posix/raster/ellipse_rows.h"
 
+#include "platform/posix/raster/small_ellipse_table.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -17,8 +19,9 @@ EllipseRows::EllipseRows(int64_t width, int64_t height)
     : width_(width),
       height_(height),
       exact_(FitsWalk(width, height)),
-      lower_(exact_ ? static_cast<size_t>((height + 1) / 2) : 0) {
-    if (exact_) WalkEllipse(width, height, lower_);
+      table_(kSmallEllipses.Rows(width, height)),
+      lower_(exact_ && table_ == nullptr ? static_cast<size_t>((height + 1) / 2) : 0) {
+    if (exact_ && table_ == nullptr) WalkEllipse(width, height, lower_);
 }
 
 std::optional<Span> EllipseRows::Row(int64_t y) const {
@@ -30,7 +33,7 @@ std::optional<Span> EllipseRows::ExactRow(int64_t y) const {
     const int64_t middle = height_ / 2;  // the lower half's first row
     const int64_t lowerY = y >= middle ? y : height_ - 1 - y;
     const int64_t k = lowerY - middle;
-    const int32_t left = lower_[static_cast<size_t>(k)];
+    const int32_t left = table_ != nullptr ? table_[k] : lower_[static_cast<size_t>(k)];
     if (left == kNoColumn) return std::nullopt;
     return Span{left, width_ - 1 - left};
 }

@@ -73,7 +73,8 @@ private:
     int64_t width_;
     int64_t height_;
     bool exact_;
-    LowerRows lower_;
+    const int8_t* table_;  // small boxes: precomputed rows
+    LowerRows lower_;      // other exact boxes: walked here
 };
 
 }  // namespace posix::raster

@@ -30,7 +30,7 @@ constexpr int64_t kExactSide = 1 << 14;
 // Calls visit(x, y) with the box-relative pixel of every walk point, in walk
 // order. Both sides must be at least 1 and at most kExactSide.
 template <typename Visit>
-void WalkQuarter(int64_t width, int64_t height, Visit visit) {
+constexpr void WalkQuarter(int64_t width, int64_t height, Visit visit) {
     const int64_t a = width - 1;
     const int64_t b = height - 1;
     const int64_t a2 = a * a, b2 = b * b, a2b2 = a2 * b2;

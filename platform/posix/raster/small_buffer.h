@@ -1,6 +1,7 @@
 // A buffer of N elements kept inline, growing onto the heap only for larger
 // sizes: the small figures drawn most often allocate nothing.
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <vector>
@@ -12,7 +13,7 @@ class SmallBuffer {
 public:
     explicit SmallBuffer(std::size_t size, T initial = T{}) : size_(size) {
         if (size > Inline) heap_.assign(size, initial);
-        else inline_.fill(initial);
+        else std::fill(inline_.begin(), inline_.begin() + size, initial);
     }
     SmallBuffer(const SmallBuffer&) = delete;
     SmallBuffer& operator=(const SmallBuffer&) = delete;
@@ -26,7 +27,7 @@ private:
     const T* data() const { return size_ > Inline ? heap_.data() : inline_.data(); }
 
     std::size_t size_;
-    std::array<T, Inline> inline_{};
+    std::array<T, Inline> inline_;  // only the first size_ elements are set
     std::vector<T> heap_;
 };
 
