@@ -3,8 +3,9 @@
 #include "platform/posix/raster/small_ellipse_table.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
-#include <limits>
+#include <cstdint>
 
 namespace posix::raster {
 namespace {
@@ -38,19 +39,44 @@ std::optional<Span> EllipseRows::ExactRow(int64_t y) const {
     return Span{left, width_ - 1 - left};
 }
 
-// Pixel centres (doubled, centred) inside the ellipse whose semi-axes reach
-// the box's edges: (X / w)² + (Y / h)² <= 1. Doubles are ample here: the
-// result only has to be a faithful ellipse, not the walk's exact pixels.
+// Beyond the walk's size, each row on its own: in the walk's doubled
+// coordinates, the leftmost X (of the parity of A) for which either
+//   - the pixel and its inner neighbour in the row lie nearer inside than
+//     outside, f(X, Y) + f(X + 2, Y) < 0, or
+//   - the pixel and its inner neighbour in the column do, f(X, Y) + f(X, Y') <= 0
+//     (Y' the neighbour towards the middle row),
+// the two tests the walk chooses by. This agrees with the walk but for a
+// pixel here and there where the ellipse turns through 45 degrees. Long
+// double: the terms reach 2^128, and only their signs matter.
 std::optional<Span> EllipseRows::ComputedRow(int64_t y) const {
-    const double yy = static_cast<double>(2 * y - (height_ - 1)) / static_cast<double>(height_);
-    const double reach = static_cast<double>(width_) * std::sqrt(std::max(0.0, 1.0 - yy * yy));
-    // The largest centre offset X <= reach with the parity of width-1.
-    const int64_t parity = (width_ - 1) & 1;
-    const double limit = std::min(reach, static_cast<double>(width_ - 1));
-    int64_t x = static_cast<int64_t>(std::floor(limit));
-    if ((x & 1) != parity) --x;
-    if (x < 0) return std::nullopt;
-    const int64_t left = (width_ - 1 - x) / 2;
+    using Real = long double;
+    const int64_t a = width_ - 1, b = height_ - 1;
+    const int64_t lowerY = y >= height_ / 2 ? y : height_ - 1 - y;
+    const int64_t dy = 2 * lowerY - b;                      // >= 0
+    const int64_t inner = dy >= 2 ? dy - 2 : -dy;           // the neighbour towards the middle
+    const Real aa = static_cast<Real>(a) * a, bb = static_cast<Real>(b) * b;
+    if (b == 0) return Span{0, width_ - 1};
+    // Row test: (X + 1)^2 < A^2 (B^2 - Y^2) / B^2 - 1.
+    const Real rowReach = aa * (bb - static_cast<Real>(dy) * dy) / bb - 1;
+    // Column test: X^2 <= A^2 (2B^2 - Y^2 - Y'^2) / (2B^2).
+    const Real columnReach =
+        aa * (2 * bb - static_cast<Real>(dy) * dy - static_cast<Real>(inner) * inner) / (2 * bb);
+    const int64_t parity = a & 1;
+    int64_t best = INT64_MAX;
+    auto consider = [&](Real limitX) {  // the smallest X of A's parity with X >= limitX
+        if (!(limitX <= 0)) return;
+        int64_t x = static_cast<int64_t>(std::ceil(limitX));
+        if ((x & 1) != parity) ++x;
+        best = std::min(best, std::max<int64_t>(x, -a));
+    };
+    if (rowReach > 0) {
+        const Real r = std::sqrt(rowReach);
+        // X + 1 > -r, strictly: the next whole number above -1 - r.
+        consider(std::floor(-1 - r) + 1);
+    }
+    if (columnReach >= 0) consider(-std::sqrt(columnReach));
+    if (best > 0) return std::nullopt;
+    const int64_t left = (best + a) / 2;
     return Span{left, width_ - 1 - left};
 }
 
