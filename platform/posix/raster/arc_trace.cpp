@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace posix::raster {
 namespace {
@@ -78,7 +79,7 @@ void ArcTrace::TraceByDirections(Point64 startRadial, Point64 endRadial) {
     full_ = order == 0 || (start_.y == 0 && start_.x > 0 && end_.sector == Direction::Sector::FullTurn);
     const double turn = std::atan2(static_cast<double>(end_.y), static_cast<double>(end_.x)) -
                         std::atan2(static_cast<double>(start_.y), static_cast<double>(start_.x));
-    moreThanHalf_ = full_ || (turn < 0 ? turn + 2 * M_PI : turn) > M_PI;
+    moreThanHalf_ = full_ || (turn < 0 ? turn + 2 * std::numbers::pi : turn) > std::numbers::pi;
     startPixel_ = OutlinePointTowards(box_, start_);
     endPixel_ = OutlinePointTowards(box_, end_);
 }

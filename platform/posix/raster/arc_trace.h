@@ -1,15 +1,17 @@
 // The part of an ellipse's outline that an arc or a sector's curved side
-// covers. The arc runs counter-clockwise from the start radial to the end
-// radial, directions taken from the box's whole-number centre:
-//   - it begins at the first outline pixel at or past the start direction;
-//   - it ends two pixels before the first outline pixel at or past the end
-//     direction (the arc's last pixel stays unlit, and the pixel the end
-//     direction passes between is not reached either);
+// covers. The arc runs counter-clockwise along the outline sequence
+// (outline_order.h) from the start radial's direction to the end radial's,
+// both seen from the box's whole-number centre:
+//   - its first pixel is the first in the sequence at or past the start
+//     direction, and it is drawn;
+//   - its last pixel is the one just before the first at or past the end
+//     direction, and it is not drawn;
 //   - an end direction along the positive x axis, or an end radial at the
-//     centre, closes the turn: the arc runs through the last pixel below the
-//     axis (and, for an odd height, through every pixel);
-//   - a radial at the centre starts the arc on the positive x axis;
-//   - equal directions give the whole outline less its last pixel.
+//     centre, closes the turn: the last pixel is the sequence's last (for an
+//     odd height the axis pixel that begins the sequence ends it as well, so
+//     the turn closes behind the sequence's last pixel);
+//   - a start radial at the centre starts on the positive x axis;
+//   - equal directions go all the way round, less the last pixel.
 // Boxes beyond the exact size use the same direction rules pixel by pixel.
 #pragma once
 #include "platform/posix/raster/ellipse_rows.h"
