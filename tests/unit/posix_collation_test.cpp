@@ -86,6 +86,29 @@ TEST(Collation, KanaAndKanjiInShiftJis) {
     EXPECT_EQ(Compare(kKanjiA + kHiraganaA, kKanjiA + kHiraganaA), CSTR_EQUAL);
 }
 
+// Kana that differ in type or width only: half-width katakana, katakana,
+// hiragana, and that difference is weighed after small letters, long-vowel
+// and iteration marks and voicing anywhere in the string. Shift-JIS of
+// each expected order, smallest first.
+TEST(Collation, KanaTypeAndWidthDecideAfterEverythingElse) {
+    const std::vector<std::vector<std::string>> orders = {
+        {"\xB1", "\x83\x41", "\x82\xA0"},                        // ｱ ア あ
+        {"\xB6\xB1", "\x83\x4A\x83\x41", "\x82\xA9\x82\xA0",   // ｶｱ カア かあ
+         "\x83\x4A\x81\x5B", "\x83\x4A\x82\xA2"},               //   カー カい
+        {"\x83\x41\x83\x41", "\x83\x41\x81\x5B", "\x83\x41\x83\x43"},  // アア アー アイ
+        {"\x83\x41\x83\x41", "\x83\x41\x81\x52"},                // アア アヽ
+        {"\x83\x4C\x83\x83", "\xB7\xD4"},                        // キャ ｷﾔ
+        {"\x83\x4B", "\x82\xAA", "\xB6\xDE", "\x83\x70", "\xCA\xDE"},  // ガ が ｶﾞ パ ﾊﾞ
+        {"\xB6\xDE", "\x83\x4A!"},                                // ｶﾞ カ!
+    };
+    for (const auto& order : orders) {
+        for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+            EXPECT_EQ(Compare(order[i], order[i + 1]), CSTR_LESS_THAN) << "position " << i;
+            EXPECT_EQ(Compare(order[i + 1], order[i]), CSTR_GREATER_THAN) << "position " << i;
+        }
+    }
+}
+
 TEST(Collation, ZeroBytesWeighNothingMinusOneStopsAtTheFirst) {
     const char withZero[] = "a\0b";
     EXPECT_EQ(CompareStringA(LOCALE_SYSTEM_DEFAULT, 0, withZero, 3, "ab", 2), CSTR_EQUAL);

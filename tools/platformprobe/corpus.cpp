@@ -83,6 +83,20 @@ constexpr std::array kPairs = {
     StringPair{"\x82\x9F"sv, "\x82\xA0"sv},           // ぁ, あ
     StringPair{"\x82\xA9\x82\xA0"sv, "\x83\x4A\x82\xA2"sv},  // かあ, カい: kana type against a later letter
     StringPair{kLongVowel, "-"sv},
+    // Kana type and width weigh less than small letters, long-vowel and
+    // iteration marks and voicing anywhere in the string.
+    StringPair{"\x82\xA9\x82\xA0"sv, "\x83\x4A\x81\x5B"sv},  // かあ, カー
+    StringPair{"\x83\x4C\x83\x83"sv, "\xB7\xD4"sv},            // キャ, ｷﾔ
+    StringPair{"\x83\x41\x81\x52"sv, "\x83\x41\x83\x41"sv},  // アヽ, アア
+    StringPair{"\x83\x4B"sv, "\xB6\xDE"sv},                      // ガ, ｶﾞ
+    StringPair{"\x83\x70"sv, "\xCA\xDE"sv},                      // パ, ﾊﾞ
+    StringPair{"\xB6\xDE\xB7"sv, "\x82\xA9\x82\xAB"sv},       // ｶﾞｷ, かき
+    StringPair{"\xB6\xDE"sv, "\x83\x4A!"sv},                     // ｶﾞ, カ!
+    StringPair{"\x81\x4A"sv, "!"sv},                               // ゛, !
+    // Long-vowel and iteration marks with no kana before them.
+    StringPair{kLongVowel, kKanjiKan},
+    StringPair{"\x81\x5B\x81\x5B"sv, "\xB0\xB0"sv},            // ーー, ｰｰ
+    StringPair{"a\x81\x5B"sv, "aa"sv},                            // aー, aa
     // Bytes that are no proper Shift-JIS text: a lone lead byte, a lead
     // byte before a space, and bytes unused by the code page.
     StringPair{"\x81"sv, ""sv},
