@@ -7,6 +7,8 @@
 #include "platform/posix/raster/pixel_target.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace posix::raster {
 namespace {
@@ -18,12 +20,33 @@ void DrawBlock(const PixelTarget& target, const FigureBox& box, uint32_t colour)
     }
 }
 
-void DrawRows(const PixelTarget& target, const FigureBox& box, const FigureColours& colours) {
-    const EllipseRows rows(box.width, box.height);
+// Boxes up to this height keep their rows' parts between calls.
+constexpr int64_t kRememberedHeight = 64;
+
+// The parts of every row of the last small box drawn on this thread: a
+// program draws the same small figure over and over (the swarm's circles),
+// and then each call only writes pixels.
+const std::vector<std::optional<RowParts>>& RememberedParts(int64_t width, int64_t height) {
+    thread_local int64_t rememberedWidth = 0;
+    thread_local int64_t rememberedHeight = 0;
+    thread_local std::vector<std::optional<RowParts>> parts;
+    if (width != rememberedWidth || height != rememberedHeight) {
+        const EllipseRows rows(width, height);
+        parts.resize(static_cast<size_t>(height));
+        for (int64_t y = 0; y < height; ++y) parts[static_cast<size_t>(y)] = rows.Parts(y);
+        rememberedWidth = width;
+        rememberedHeight = height;
+    }
+    return parts;
+}
+
+template <typename PartsOfRow>
+void DrawRowParts(const PixelTarget& target, const FigureBox& box, const FigureColours& colours,
+                  PartsOfRow partsOfRow) {
     const int64_t firstRow = std::max<int64_t>(0, target.Top() - box.top);
     const int64_t lastRow = std::min<int64_t>(box.height - 1, target.Bottom() - 1 - box.top);
     for (int64_t y = firstRow; y <= lastRow; ++y) {
-        const std::optional<RowParts> parts = rows.Parts(y);
+        const std::optional<RowParts>& parts = partsOfRow(y);
         if (!parts) continue;
         const int64_t row = box.top + y;
         const int64_t x0 = box.left + parts->span.first;
@@ -38,6 +61,22 @@ void DrawRows(const PixelTarget& target, const FigureBox& box, const FigureColou
         target.Run(row, inner1 + 1, x1, colours.pen);
         if (colours.brush) target.Run(row, inner0, inner1, *colours.brush);
     }
+}
+
+void DrawRows(const PixelTarget& target, const FigureBox& box, const FigureColours& colours) {
+    if (box.height <= kRememberedHeight && box.width <= kExactSide) {
+        const auto& parts = RememberedParts(box.width, box.height);
+        DrawRowParts(target, box, colours, [&](int64_t y) -> const std::optional<RowParts>& {
+            return parts[static_cast<size_t>(y)];
+        });
+        return;
+    }
+    const EllipseRows rows(box.width, box.height);
+    std::optional<RowParts> current;
+    DrawRowParts(target, box, colours, [&](int64_t y) -> const std::optional<RowParts>& {
+        current = rows.Parts(y);
+        return current;
+    });
 }
 
 }  // namespace

@@ -21,6 +21,16 @@ bool OwnedHere(const Window* window) {
     return window->alive && window->queue == posix::CurrentQueue();
 }
 
+using Clock = std::chrono::steady_clock;
+constexpr auto kRefresh = std::chrono::microseconds(16667);  // a 60 Hz display
+
+// A window of the calling thread with pixels not yet presented. Lock held.
+bool HasChangedWindow() {
+    for (Window* window : posix::AllWindows())
+        if (OwnedHere(window) && !posix::IsEmptyRect(window->changed)) return true;
+    return false;
+}
+
 class HeadlessDisplay final : public posix::Display {
 public:
     bool ScreenSize(int& width, int& height) override {
@@ -56,24 +66,32 @@ public:
         state.observers.notify_all();
     }
 
-    // Presenting only forgets the changed area and counts.
+    // Presenting only forgets the changed area and counts. As on a real
+    // display, changes are presented at most once per refresh: drawing that
+    // goes on meanwhile joins the pending change and wakes nobody.
     void ProcessEvents() override {
         std::lock_guard lock(posix::LayerLock());
         State& state = GetState();
-        for (Window* window : posix::AllWindows()) {
-            if (!OwnedHere(window) || posix::IsEmptyRect(window->changed)) continue;
-            window->changed = RECT{};
-            ++state.presents;
+        if (HasChangedWindow() && Clock::now() >= state.lastPresent + kRefresh) {
+            for (Window* window : posix::AllWindows()) {
+                if (!OwnedHere(window) || posix::IsEmptyRect(window->changed)) continue;
+                window->changed = RECT{};
+                ++state.presents;
+            }
+            state.lastPresent = Clock::now();
         }
         state.observers.notify_all();
     }
 
     void WaitForEvents(std::unique_lock<std::mutex>& lock,
                        std::condition_variable& queueSignal) override {
-        for (Window* window : posix::AllWindows())
-            if (OwnedHere(window) && !posix::IsEmptyRect(window->changed)) return;
-        GetState().observers.notify_all();
-        queueSignal.wait(lock);
+        State& state = GetState();
+        state.observers.notify_all();
+        if (HasChangedWindow()) {
+            queueSignal.wait_until(lock, state.lastPresent + kRefresh);
+        } else {
+            queueSignal.wait(lock);
+        }
     }
 
     void Wake() override { GetState().observers.notify_all(); }

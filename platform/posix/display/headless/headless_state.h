@@ -3,6 +3,7 @@
 #pragma once
 #include "platform/posix/user/window.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@ struct State {
     posix::Window* current = nullptr;
     std::optional<std::string> clipboard;
     uint64_t presents = 0;
+    std::chrono::steady_clock::time_point lastPresent{};
     // Notified whenever an owning thread presents or goes idle.
     std::condition_variable observers;
 };
