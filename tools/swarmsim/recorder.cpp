@@ -8,6 +8,7 @@
 #include "runtime/core/prologue.h"
 #include "tools/capture/console_capture.h"
 #include "tools/capture/png.h"
+#include "tools/swarmsim/process_stats.h"
 #include "tools/swarmsim/progress.h"
 #include "tools/swarmsim/setup.h"
 
@@ -62,7 +63,14 @@ void SaveFrame(const std::string& directory, uint64_t number, Progress& progress
     ExitProcess(0);
 }
 
-[[noreturn]] void MeasureSpeed(const SimOptions& options) {
+// Start-up: from the process's creation until the window's first paint,
+// which the prologue waits for.
+void ReportStartUp(std::optional<double> startUpSeconds) {
+    if (startUpSeconds) std::printf("start-up to the first paint: %.1f ms\n", *startUpSeconds * 1000.0);
+}
+
+[[noreturn]] void MeasureSpeed(const SimOptions& options, std::optional<double> startUpSeconds) {
+    ReportStartUp(startUpSeconds);
     const auto start = std::chrono::steady_clock::now();
     for (uint64_t frame = 0; frame < options.frames; ++frame) RunFrame(*options.rules);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
@@ -70,6 +78,8 @@ void SaveFrame(const std::string& directory, uint64_t number, Progress& progress
     std::printf("%llu frames in %.3f s: %.1f frames per second\n",
                 static_cast<unsigned long long>(options.frames), seconds,
                 seconds > 0 ? static_cast<double>(options.frames) / seconds : 0.0);
+    if (std::optional<double> peak = PeakResidentMiB()) std::printf("peak resident memory: %.1f MiB\n", *peak);
+    std::fflush(stdout);
     ExitProcess(0);
 }
 
@@ -86,7 +96,8 @@ int RunOnConsole(const SimOptions& options) {
         return kWriteFailed;
     }
     ProgramPrologue();
+    const std::optional<double> startUpSeconds = SecondsSinceProcessStart();
     SetUpModel(options);
     if (options.mode == SimMode::kRecord) Record(options);
-    MeasureSpeed(options);
+    MeasureSpeed(options, startUpSeconds);
 }
