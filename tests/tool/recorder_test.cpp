@@ -129,15 +129,17 @@ TEST(Recorder, EveryKthFrameIsNumberedFromOne) {
     EXPECT_EQ(picture.height, 520);
 }
 
-// --fps runs the loop and writes nothing; mistakes in the recorder's options
+// --fps runs the loop, writes nothing and reports start-up, speed and peak
+// memory; mistakes in the recorder's options
 // are usage errors (2), a directory or frame that cannot be written an
 // input/output error (1) with the path in the message.
 TEST(Recorder, FpsAndErrors) {
     ScratchDirectory scratch;
     ToolRun run = RunTool(kSwarmsim, {"--program", "swarm50", "--seed", "1", "--frames", "30", "--fps"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out.rfind("30 frames in ", 0), 0u) << run.out;
-    EXPECT_NE(run.out.find("frames per second"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.rfind("start-up to the first paint: ", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\n30 frames in "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("frames per second\npeak resident memory: "), std::string::npos) << run.out;
 
     const std::string blocker = scratch.Path("file");
     ASSERT_TRUE(WriteTextFile(blocker, "x"));
