@@ -130,9 +130,9 @@ TEST(Recorder, EveryKthFrameIsNumberedFromOne) {
 }
 
 // --fps runs the loop, writes nothing and reports start-up, speed and peak
-// memory; mistakes in the recorder's options
-// are usage errors (2), a directory or frame that cannot be written an
-// input/output error (1) with the path in the message.
+// memory; mistakes in the recorder's options are usage errors (2), a
+// directory or frame that cannot be written an input/output error (1) with
+// the path in the message.
 TEST(Recorder, FpsAndErrors) {
     ScratchDirectory scratch;
     ToolRun run = RunTool(kSwarmsim, {"--program", "swarm50", "--seed", "1", "--frames", "30", "--fps"});
