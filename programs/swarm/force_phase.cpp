@@ -7,7 +7,9 @@
 #include "programs/swarm/program_numbers.h"
 #include "programs/swarm/swarm_model.h"
 
-#include <utility>
+#include <bit>
+
+using namespace partner_sums;
 
 namespace {
 
@@ -22,17 +24,46 @@ int16_t TallyStrength(double energy, int32_t closeKin) {
 // The energy trades with close strangers, in partner order. Each trade draws
 // the own share before the partner's and adds their difference; the partner
 // trades separately in its own update.
-void TradeEnergy(SwarmVariables& v, int32_t i, const PartnerSums& sums) {
-    for (int32_t k = 0; k < sums.closeStrangerCount; ++k) {
-        const int32_t j = sums.closeStrangers[k];
-        v.shareSelf = Rnd() * v.strength[i] / 100.0;
-        v.shareOther = Rnd() * v.strength[j] / 100.0;
-        v.energyGain = v.energyGain + (v.shareSelf - v.shareOther);
-        v.exchangeMark = 1;
+void TradeEnergy(SwarmVariables& v, int32_t i, const LiveParticles& live, const PhaseSums& sums, int32_t e) {
+    for (int32_t word = 0; word * 64 < live.count; ++word) {
+        for (uint64_t bits = sums.closeStrangers[word][e]; bits != 0; bits &= bits - 1) {
+            const int32_t j = live.index[word * 64 + std::countr_zero(bits)];
+            v.shareSelf = Rnd() * v.strength[i] / 100.0;
+            v.shareOther = Rnd() * v.strength[j] / 100.0;
+            v.energyGain = v.energyGain + (v.shareSelf - v.shareOther);
+            v.exchangeMark = 1;
+        }
     }
 }
 
-void Bounce(double& position, double& velocity, double limit) {
+// Particle i's tally, trades, stored results and, with the exchange rule,
+// the death rule.
+void SettleEnergy(SwarmVariables& v, const SwarmRules& rules, int32_t i, int32_t closeKin,
+                  const LiveParticles& live, const PhaseSums& sums, int32_t e) {
+    v.strengthTally = TallyStrength(v.energy[i], closeKin);
+    v.energyGain = 0.0;
+    v.exchangeMark = 0;
+    if (rules.exchangeAndDeath) TradeEnergy(v, i, live, sums, e);
+    v.strength[i] = v.strengthTally;
+    v.energy[i] = v.energy[i] + v.energyGain;
+    v.exchanged[i] = v.exchangeMark;
+    if (rules.exchangeAndDeath && v.energy[i] < 0.0) v.alive[i] = 0;  // it has moved once more
+}
+
+// Sqr of the force's squared length, from a root that has taken Sqr's
+// first kRootSteps steps (while the pair terms were added). A normal
+// argument has converged by then: the next step repeats the estimate, which
+// is then the result. The comparison is a branch that is all but always
+// taken, so what follows need not wait for that step. Anything else goes
+// to Sqr itself.
+[[gnu::always_inline]] inline double ForceLength(SqrInProgress root, double lengthSq) {
+    const double estimate = root.y;
+    SqrAdvance(root);
+    if (root.y == estimate) [[likely]] return estimate;
+    return Sqr(lengthSq);
+}
+
+[[gnu::always_inline]] inline void Bounce(double& position, double& velocity, double limit) {
     if (position < 0.0) {
         position = 0.0;
         velocity = velocity * -1.0;
@@ -43,87 +74,73 @@ void Bounce(double& position, double& velocity, double limit) {
     }
 }
 
-// Particle i's update from its complete partner sums and forceNorm: the
-// tally, the trades, damping, the stored results, the death rule, the move
-// and the bounces.
-void ApplyUpdate(SwarmVariables& v, const SwarmRules& rules, int32_t i, const PartnerSums& sums) {
-    v.strengthTally = TallyStrength(v.energy[i], sums.closeKin - 1);  // less the particle itself
-    v.energyGain = 0.0;
-    v.exchangeMark = 0;
-    if (rules.exchangeAndDeath) TradeEnergy(v, i, sums);
-
-    v.velX[i] = v.velX[i] * 0.8 + v.forceX / v.forceNorm;
-    v.velY[i] = v.velY[i] * 0.8 + v.forceY / v.forceNorm;
-
-    v.strength[i] = v.strengthTally;
-    v.energy[i] = v.energy[i] + v.energyGain;
-    v.exchanged[i] = v.exchangeMark;
-    if (rules.exchangeAndDeath && v.energy[i] < 0.0) v.alive[i] = 0;  // moves once more
-
-    v.posX[i] = v.posX[i] + v.velX[i];
-    v.posY[i] = v.posY[i] + v.velY[i];
-    // x first, then y; a position exactly on an edge is not bounced.
-    Bounce(v.posX[i], v.velX[i], v.fieldWidth);
-    Bounce(v.posY[i], v.velY[i], v.fieldHeight);
+// Damping, the move and the bounces (x first, then y; a position exactly on
+// an edge is not bounced), worked out in registers and then stored.
+[[gnu::always_inline]] inline void Move(SwarmVariables& v, int32_t i, double& x, double& y) {
+    double velX = v.velX[i] * 0.8 + v.forceX / v.forceNorm;
+    double velY = v.velY[i] * 0.8 + v.forceY / v.forceNorm;
+    x = v.posX[i] + velX;
+    y = v.posY[i] + velY;
+    Bounce(x, velX, v.fieldWidth);
+    Bounce(y, velY, v.fieldHeight);
+    v.velX[i] = velX;
+    v.velY[i] = velY;
+    v.posX[i] = x;
+    v.posY[i] = y;
 }
 
-SummedParticle Summed(const SwarmVariables& v, const SwarmRules& rules, int32_t i, int32_t entry) {
-    return {entry, v.posX[i], v.posY[i], static_cast<double>(v.particleGroup[i]), rules.kinRange};
-}
-
-// The next particle after i that the phase visits, or lastParticle + 1.
-int32_t NextLive(const SwarmVariables& v, int32_t i) {
-    do ++i;
-    while (i <= v.lastParticle && v.alive[i] != 1);
-    return i;
-}
-
-// Particles are updated one after another, and each one's sums need the
-// updated positions of those before it. The partners before the current
-// particle's entry are final, though: the next particle's sums over them
-// are formed before the current particle's update, with the current
-// particle's square root advanced along the way, so that the root's long
-// chain of divisions runs alongside the pair work instead of before it. The
-// results are the same, bit for bit.
+// Particles are updated one after another in live-list order. Entry e's
+// sums hold the terms of the entries before it, added as each of them was
+// updated; they are ended with the entries after it, then e is updated, and
+// its own term goes to the entries after it. Only the first receivers of
+// that term are needed at once: the term of e - 1 for the others is added
+// while e's square root is under way. A particle that dies is no one's
+// partner from then on, and so gives no term.
+//
+// Without the exchange rule nothing in the phase reads strength, tally or
+// energy, so the tallies are settled after the moves, in the same order,
+// keeping the calls they make out of the moves' path.
 template <bool kExchange>
 void RunPhase(const SwarmRules& rules) {
     SwarmVariables& v = Swarm();
-    LiveParticles live;
+    // Working copies too large for the stack; the phase runs on one thread.
+    static LiveParticles live;
+    static PhaseSums sums;
+    static int32_t closeKin[kParticleSlots];
     GatherLiveParticles(live);
-    PartnerSums sumsA;
-    PartnerSums sumsB;
-    PartnerSums* current = &sumsA;
-    PartnerSums* next = &sumsB;
-    StartPartnerSums(*current);
-    int32_t summedUpTo = 0;  // entries [0, summedUpTo) are in *current
-    int32_t entry = 0;       // particle i's entry in the live list
-    for (int32_t i = NextLive(v, -1); i <= v.lastParticle;) {
+    StartPhaseSums(sums, live.count, kExchange);
+    FinalPartner previous{};
+    bool hasPrevious = false;
+    for (int32_t e = 0; e < live.count; ++e) {
+        const int32_t i = live.index[e];
         v.i = StoreInt16(i);
-        AddPartnerRange<kExchange>(live, Summed(v, rules, i, entry), summedUpTo, live.count, *current, nullptr);
-        v.forceX = current->forceX;
-        v.forceY = current->forceY;
+        const ForceTotals totals = SumPartners<kExchange>(live, hasPrevious ? &previous : nullptr, e, v.posX[i],
+                                                          v.posY[i], rules.kinRange, sums);
+        v.forceX = totals.force[0];
+        v.forceY = totals.force[1];
         const double lengthSq = v.forceX * v.forceX + v.forceY * v.forceY;
-        // Zero (no partner, or forces that cancel) is Sqr's own case.
+        // Zero (no partner, or forces that cancel) is Sqr's own case; the
+        // root of 1 taken instead is not used.
         SqrInProgress root = SqrBegin(lengthSq > 0.0 ? lengthSq : 1.0);
-
-        const int32_t nextI = NextLive(v, i);
-        if (nextI <= v.lastParticle) {
-            StartPartnerSums(*next);
-            AddPartnerRange<kExchange>(live, Summed(v, rules, nextI, entry + 1), 0, entry, *next, &root);
-        }
-        v.forceNorm = (lengthSq > 0.0 ? SqrEnd(root) : Sqr(lengthSq)) + 1.0;
-
-        ApplyUpdate(v, rules, i, *current);
-        if (v.alive[i] == 1) {
-            live.posX[entry] = v.posX[i];
-            live.posY[entry] = v.posY[i];
-            summedUpTo = entry++;
+        if (hasPrevious) {
+            AddToLaterReceivers<kExchange>(live, previous, (e & ~1) + 2, rules.kinRange, sums, root);
         } else {
-            GatherLiveParticles(live);  // it died: later particles skip it
-            summedUpTo = entry;
+            for (int step = 0; step < kRootSteps; ++step) SqrAdvance(root);
         }
-        std::swap(current, next);
-        i = nextI;
+        v.forceNorm = (lengthSq > 0.0 ? ForceLength(root, lengthSq) : Sqr(lengthSq)) + 1.0;
+        double x;
+        double y;
+        Move(v, i, x, y);
+        if constexpr (kExchange) {
+            SettleEnergy(v, rules, i, totals.closeKin, live, sums, e);
+        } else {
+            closeKin[e] = totals.closeKin;
+        }
+        hasPrevious = v.alive[i] == 1;
+        previous = {e, x, y, live.group[e]};
+    }
+    if constexpr (!kExchange) {
+        for (int32_t e = 0; e < live.count; ++e) SettleEnergy(v, rules, live.index[e], closeKin[e], live, sums, e);
     }
 }
 

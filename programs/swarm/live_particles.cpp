@@ -8,10 +8,7 @@ void FindGroupRuns(LiveParticles& live) {
     int32_t start = 0;
     for (int32_t k = 1; k <= live.count; ++k) {
         if (k < live.count && live.group[k] == live.group[start]) continue;
-        for (int32_t member = start; member < k; ++member) {
-            live.runStart[member] = static_cast<int16_t>(start);
-            live.runEnd[member] = static_cast<int16_t>(k);
-        }
+        for (int32_t member = start; member < k; ++member) live.runEnd[member] = static_cast<int16_t>(k);
         if (k < live.count && live.group[k] < live.group[start]) live.groupsInRuns = false;
         start = k;
     }

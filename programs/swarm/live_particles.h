@@ -14,12 +14,11 @@ struct LiveParticles {
     bool groupsInRuns;
     // One slot more after the last entry, so that a pair can always be
     // loaded whole; the lane that holds it is not used.
-    double posX[kParticleSlots + 1];
-    double posY[kParticleSlots + 1];
-    double group[kParticleSlots + 1];
+    alignas(16) double posX[kParticleSlots + 1];
+    alignas(16) double posY[kParticleSlots + 1];
+    alignas(16) double group[kParticleSlots + 1];
     int16_t index[kParticleSlots + 1];
-    int16_t runStart[kParticleSlots];  // first entry of this entry's group run
-    int16_t runEnd[kParticleSlots];    // one past its last entry
+    int16_t runEnd[kParticleSlots];  // one past the last entry of this entry's group run
 };
 
 // Fills the list from particles 0..lastParticle with alive = 1.
