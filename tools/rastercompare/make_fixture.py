@@ -22,10 +22,11 @@ hash of that surface's pixels, each pixel coded 0 (black), 1 (pen, white),
     pie l t r b xs ys xe ye BRUSH HASH
 BRUSH is 0000ff or null; the pen is ffffff.
 """
-import math
 import os
 import subprocess
 import sys
+
+from make_scripts import square_walk  # the runtime's direction walk
 
 MARGIN = 300
 CANVAS_HEIGHT = 8192
@@ -38,20 +39,6 @@ def circle_box(r, ratio):
     else:
         ry, rx = r, int(r / ratio)
     return rx, ry
-
-
-def square_walk(t):
-    if t <= 78.5:
-        return 78, math.floor(t)
-    if t <= 235.5:
-        return 78 - math.floor(t - 78.5), 78
-    if t <= 392.5:
-        return -78, 78 - math.floor(t - 235.5)
-    if t <= 549.5:
-        return math.floor(t - 392.5) - 78, -78
-    if t <= 628:
-        return 78, math.floor(t - 549.5) - 78
-    return 0, 0
 
 
 def tips_cut_short(w, h):
