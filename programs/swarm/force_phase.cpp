@@ -2,6 +2,7 @@
 // pushed off those too close, pulled towards its kin (strongly) and strangers
 // (weakly), damped, moved and bounced off the field's edges. Updates are made
 // in place, so later particles see the new state of earlier ones.
+#include "programs/swarm/force_root.h"
 #include "programs/swarm/live_particles.h"
 #include "programs/swarm/partner_sums.h"
 #include "programs/swarm/program_numbers.h"
@@ -50,19 +51,6 @@ void SettleEnergy(SwarmVariables& v, const SwarmRules& rules, int32_t i, int32_t
     if (rules.exchangeAndDeath && v.energy[i] < 0.0) v.alive[i] = 0;  // it has moved once more
 }
 
-// Sqr of the force's squared length, from a root that has taken Sqr's
-// first kRootSteps steps (while the pair terms were added). A normal
-// argument has converged by then: the next step repeats the estimate, which
-// is then the result. The comparison is a branch that is all but always
-// taken, so what follows need not wait for that step. Anything else goes
-// to Sqr itself.
-[[gnu::always_inline]] inline double ForceLength(SqrInProgress root, double lengthSq) {
-    const double estimate = root.y;
-    SqrAdvance(root);
-    if (root.y == estimate) [[likely]] return estimate;
-    return Sqr(lengthSq);
-}
-
 [[gnu::always_inline]] inline void Bounce(double& position, double& velocity, double limit) {
     if (position < 0.0) {
         position = 0.0;
@@ -75,12 +63,15 @@ void SettleEnergy(SwarmVariables& v, const SwarmRules& rules, int32_t i, int32_t
 }
 
 // Damping, the move and the bounces (x first, then y; a position exactly on
-// an edge is not bounced), worked out in registers and then stored.
-[[gnu::always_inline]] inline void Move(SwarmVariables& v, int32_t i, double& x, double& y) {
-    double velX = v.velX[i] * 0.8 + v.forceX / v.forceNorm;
-    double velY = v.velY[i] * 0.8 + v.forceY / v.forceNorm;
-    x = v.posX[i] + velX;
-    y = v.posY[i] + velY;
+// an edge is not bounced), worked out in registers, both components in one
+// vector, and then stored.
+[[gnu::always_inline]] inline void Move(SwarmVariables& v, int32_t i, Double2 force, double forceNorm, double& x, double& y) {
+    const Double2 velocity = Double2{v.velX[i], v.velY[i]} * 0.8 + force / forceNorm;
+    const Double2 position = Double2{v.posX[i], v.posY[i]} + velocity;
+    double velX = velocity[0];
+    double velY = velocity[1];
+    x = position[0];
+    y = position[1];
     Bounce(x, velX, v.fieldWidth);
     Bounce(y, velY, v.fieldHeight);
     v.velX[i] = velX;
@@ -118,19 +109,17 @@ void RunPhase(const SwarmRules& rules) {
                                                           v.posY[i], rules.kinRange, sums);
         v.forceX = totals.force[0];
         v.forceY = totals.force[1];
-        const double lengthSq = v.forceX * v.forceX + v.forceY * v.forceY;
-        // Zero (no partner, or forces that cancel) is Sqr's own case; the
-        // root of 1 taken instead is not used.
-        SqrInProgress root = SqrBegin(lengthSq > 0.0 ? lengthSq : 1.0);
+        ForceRoot root(v.forceX * v.forceX + v.forceY * v.forceY);
         if (hasPrevious) {
             AddToLaterReceivers<kExchange>(live, previous, (e & ~1) + 2, rules.kinRange, sums, root);
         } else {
-            for (int step = 0; step < kRootSteps; ++step) SqrAdvance(root);
+            for (int step = 0; step < ForceRoot::kSteps; ++step) root.Advance();
         }
-        v.forceNorm = (lengthSq > 0.0 ? ForceLength(root, lengthSq) : Sqr(lengthSq)) + 1.0;
+        const double forceNorm = root.Length() + 1.0;
+        v.forceNorm = forceNorm;
         double x;
         double y;
-        Move(v, i, x, y);
+        Move(v, i, totals.force, forceNorm, x, y);
         if constexpr (kExchange) {
             SettleEnergy(v, rules, i, totals.closeKin, live, sums, e);
         } else {

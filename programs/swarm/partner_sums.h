@@ -20,7 +20,6 @@
 // critical path in registers from one particle to the next.
 #pragma once
 #include "programs/swarm/live_particles.h"
-#include "runtime/math/numeric.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -255,25 +254,22 @@ template <bool kExchange>
     return {chain.force, static_cast<int32_t>(sums.closeKin[e] + laterKin)};
 }
 
-// The number of Sqr's steps that AddToLaterReceivers takes.
-inline constexpr int kRootSteps = 5;
-
 // Adds the partner's term to receivers [first, count) (first even; the last
-// pair may run into the spare slot). The root's steps are spread over the
-// pairs, one before each fifth of them, so that its chain of divisions runs
-// alongside them and neither waits for the other.
-template <bool kExchange>
+// pair may run into the spare slot). The root's kSteps steps are spread over
+// the pairs, one before each share of them, so that its chain of divisions
+// runs alongside them and neither waits for the other.
+template <bool kExchange, class Root>
 [[gnu::always_inline]] inline void AddToLaterReceivers(const LiveParticles& live, const FinalPartner& partner,
                                                        int32_t first, double kinRange, PhaseSums& sums,
-                                                       SqrInProgress& root) {
+                                                       Root& root) {
     const PartnerView view = ViewOf(partner, kinRange);
     const int32_t kinEnd = KinEnd(live, partner.entry);
     const int32_t count = live.count;
     const int32_t pairs = first < count ? (count - first + 1) / 2 : 0;
-    const int32_t perStep = (pairs + kRootSteps - 1) / kRootSteps;
+    const int32_t perStep = (pairs + Root::kSteps - 1) / Root::kSteps;
     int32_t p = first;
-    for (int32_t step = 0; step < kRootSteps; ++step) {
-        SqrAdvance(root);
+    for (int32_t step = 0; step < Root::kSteps; ++step) {
+        root.Advance();
         const int32_t end = std::min(p + 2 * perStep, count);
         for (; p < std::min(end, kinEnd); p += 2) AddToReceiverPair<kExchange, true>(live, view, p, sums);
         for (; p < end; p += 2) AddToReceiverPair<kExchange, false>(live, view, p, sums);
