@@ -87,6 +87,15 @@ inline Double2 Select(Bits2 mask, Double2 a, Double2 b) {
     return (Double2)((Bits2)b ^ (mask & ((Bits2)a ^ (Bits2)b)));
 }
 
+// The same between two constants: one and, one xor. The compiler, seeing
+// both constants, would rebuild the select in three steps; the bits in
+// which they differ are hidden from it.
+inline Double2 SelectConstant(Bits2 mask, Double2 a, Double2 b) {
+    Bits2 differing = (Bits2)a ^ (Bits2)b;
+    asm("" : "+x"(differing));
+    return (Double2)((Bits2)b ^ (mask & differing));
+}
+
 inline constexpr Double2 kStrangerRange = {200.0, 200.0};  // squared distance
 inline constexpr Double2 kWeakPull = {0.001, 0.001};
 inline constexpr Double2 kKinPull = {1.0, 1.0};
@@ -104,12 +113,12 @@ inline Double2 DistSq(Double2 x, Double2 y) { return x * x + y * y; }
 
 inline PairFactors StrangerFactors(Double2 distSq) {
     const Bits2 tooClose = (Bits2)(distSq < kStrangerRange);
-    return {Select(tooClose, kPush, kWeakPull), Bits2{0, 0}, tooClose};
+    return {SelectConstant(tooClose, kPush, kWeakPull), Bits2{0, 0}, tooClose};
 }
 
 inline PairFactors MixedFactors(Double2 distSq, Bits2 kin, Double2 kinRange) {
     const Bits2 tooClose = (Bits2)(distSq < Select(kin, kinRange, kStrangerRange));
-    return {Select(tooClose, kPush, Select(kin, kKinPull, kWeakPull)), kin & tooClose, tooClose & ~kin};
+    return {Select(tooClose, kPush, SelectConstant(kin, kKinPull, kWeakPull)), kin & tooClose, tooClose & ~kin};
 }
 
 // With each group in one run of the list, the kin of an entry are its run,
@@ -255,9 +264,13 @@ template <bool kExchange>
 }
 
 // Adds the partner's term to receivers [first, count) (first even; the last
-// pair may run into the spare slot). The root's kSteps steps are spread over
-// the pairs, one before each share of them, so that its chain of divisions
-// runs alongside them and neither waits for the other.
+// pair may run into the spare slot). The kin come first, apart. Then each of
+// the root's kSteps steps is followed by a fixed share of the strangers'
+// pairs, so that the root's chain of divisions runs alongside them, and the
+// rest of the strangers follow. Fixed shares keep the branches predictable,
+// and the loop over the strangers has registers enough to keep the root in
+// one.
+inline constexpr int32_t kPairsPerRootStep = 4;
 template <bool kExchange, class Root>
 [[gnu::always_inline]] inline void AddToLaterReceivers(const LiveParticles& live, const FinalPartner& partner,
                                                        int32_t first, double kinRange, PhaseSums& sums,
@@ -265,15 +278,17 @@ template <bool kExchange, class Root>
     const PartnerView view = ViewOf(partner, kinRange);
     const int32_t kinEnd = KinEnd(live, partner.entry);
     const int32_t count = live.count;
-    const int32_t pairs = first < count ? (count - first + 1) / 2 : 0;
-    const int32_t perStep = (pairs + Root::kSteps - 1) / Root::kSteps;
     int32_t p = first;
+    for (; p < kinEnd; p += 2) AddToReceiverPair<kExchange, true>(live, view, p, sums);
     for (int32_t step = 0; step < Root::kSteps; ++step) {
         root.Advance();
-        const int32_t end = std::min(p + 2 * perStep, count);
-        for (; p < std::min(end, kinEnd); p += 2) AddToReceiverPair<kExchange, true>(live, view, p, sums);
-        for (; p < end; p += 2) AddToReceiverPair<kExchange, false>(live, view, p, sums);
+        if (p + 2 * (kPairsPerRootStep - 1) < count) {
+            for (int32_t pair = 0; pair < kPairsPerRootStep; ++pair, p += 2) {
+                AddToReceiverPair<kExchange, false>(live, view, p, sums);
+            }
+        }
     }
+    for (; p < count; p += 2) AddToReceiverPair<kExchange, false>(live, view, p, sums);
 }
 
 }  // namespace partner_sums
