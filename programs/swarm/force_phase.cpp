@@ -51,6 +51,30 @@ void SettleEnergy(SwarmVariables& v, const SwarmRules& rules, int32_t i, int32_t
     if (rules.exchangeAndDeath && v.energy[i] < 0.0) v.alive[i] = 0;  // it has moved once more
 }
 
+// The same for every particle of a phase without trades, after the moves:
+// the gain and the mark are 0, and the tally depends only on the energy and
+// the number of close kin, which mostly repeat from one particle to the next
+// (without trades every energy stays as placed), so it is worked out again
+// only when they change.
+void SettleWithoutTrades(SwarmVariables& v, const LiveParticles& live, const int32_t* closeKin) {
+    v.energyGain = 0.0;
+    v.exchangeMark = 0;
+    uint64_t talliedEnergy = 0;
+    int32_t talliedKin = -1;  // nothing tallied yet
+    for (int32_t e = 0; e < live.count; ++e) {
+        const int32_t i = live.index[e];
+        const uint64_t energy = std::bit_cast<uint64_t>(v.energy[i]);
+        if (energy != talliedEnergy || closeKin[e] != talliedKin) {
+            v.strengthTally = TallyStrength(v.energy[i], closeKin[e]);
+            talliedEnergy = energy;
+            talliedKin = closeKin[e];
+        }
+        v.strength[i] = v.strengthTally;
+        v.energy[i] = v.energy[i] + v.energyGain;
+        v.exchanged[i] = v.exchangeMark;
+    }
+}
+
 [[gnu::always_inline]] inline void Bounce(double& position, double& velocity, double limit) {
     if (position < 0.0) {
         position = 0.0;
@@ -65,7 +89,8 @@ void SettleEnergy(SwarmVariables& v, const SwarmRules& rules, int32_t i, int32_t
 // Damping, the move and the bounces (x first, then y; a position exactly on
 // an edge is not bounced), worked out in registers, both components in one
 // vector, and then stored.
-[[gnu::always_inline]] inline void Move(SwarmVariables& v, int32_t i, Double2 force, double forceNorm, double& x, double& y) {
+[[gnu::always_inline]] inline void Move(SwarmVariables& v, int32_t i, Double2 force, double forceNorm, double& x,
+                                        double& y) {
     const Double2 velocity = Double2{v.velX[i], v.velY[i]} * 0.8 + force / forceNorm;
     const Double2 position = Double2{v.posX[i], v.posY[i]} + velocity;
     double velX = velocity[0];
@@ -128,9 +153,7 @@ void RunPhase(const SwarmRules& rules) {
         hasPrevious = v.alive[i] == 1;
         previous = {e, x, y, live.group[e]};
     }
-    if constexpr (!kExchange) {
-        for (int32_t e = 0; e < live.count; ++e) SettleEnergy(v, rules, live.index[e], closeKin[e], live, sums, e);
-    }
+    if constexpr (!kExchange) SettleWithoutTrades(v, live, closeKin);
 }
 
 }  // namespace

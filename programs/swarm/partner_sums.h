@@ -144,8 +144,8 @@ inline PartnerView ViewOf(const FinalPartner& partner, double kinRange) {
             partner.entry / 64};
 }
 
-// Receivers p and p + 1 (p even) take the partner's term; returns their new
-// sums of forces, as forceX and forceY pairs.
+// Receivers p and p + 1 (p even) take the partner's term; forceX and forceY
+// get their new sums.
 template <bool kExchange, bool kMixed>
 [[gnu::always_inline]] inline void AddToReceiverPair(const LiveParticles& live, const PartnerView& partner,
                                                      int32_t p, PhaseSums& sums, Double2& forceX, Double2& forceY) {
