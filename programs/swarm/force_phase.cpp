@@ -57,6 +57,7 @@ void SettleEnergy(SwarmVariables& v, const SwarmRules& rules, int32_t i, int32_t
 // (without trades every energy stays as placed), so it is worked out again
 // only when they change.
 void SettleWithoutTrades(SwarmVariables& v, const LiveParticles& live, const int32_t* closeKin) {
+    if (live.count == 0) return;
     v.energyGain = 0.0;
     v.exchangeMark = 0;
     uint64_t talliedEnergy = 0;
