@@ -35,11 +35,14 @@ BOOL ImmSetCompositionWindow(HIMC context, LPCOMPOSITIONFORM form) {
     return TRUE;
 }
 
-// Only the font's height matters: it sizes the text-input rectangle.
+// The display draws composition text in this font; its height also sizes the
+// text-input rectangle.
 BOOL ImmSetCompositionFontA(HIMC context, LPLOGFONTA font) {
     std::lock_guard lock(posix::LayerLock());
     posix::Window* window = ContextWindow(context);
     if (window == nullptr || font == nullptr) return FALSE;
+    window->compositionFont = *font;
+    window->hasCompositionFont = true;
     window->compositionHeight = font->lfHeight == 0 ? 16 : std::abs(font->lfHeight);
     posix::ActiveDisplay().Wake();
     return TRUE;

@@ -68,6 +68,8 @@ struct Window {
     bool hasCompositionPoint = false;
     POINT compositionPoint{};
     LONG compositionHeight = 16;
+    bool hasCompositionFont = false;
+    LOGFONTA compositionFont{};  // what ImmSetCompositionFontA was given
     void* displayData = nullptr;  // the display's own record for this window
 };
 

@@ -32,6 +32,7 @@ bool SdlDisplay::Initialise() {
     if (initTried_) return ready_;
     initTried_ = true;
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    SdlComposition::ConfigureSdl();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "promptrt: no display available: %s\n", SDL_GetError());
         return false;
@@ -120,6 +121,7 @@ void SdlDisplay::CloseWindow(Window* window) {
     sdlWindow_ = nullptr;
     textureWidth_ = textureHeight_ = 0;
     compositionSet_ = false;
+    preedit_.Release();
 }
 
 void SdlDisplay::Wake() {
@@ -152,6 +154,12 @@ void SdlDisplay::Handle(const SDL_Event& event) {
             break;
         }
         case SDL_TEXTINPUT: DeliverText(window, event.text.text); break;
+        case SDL_TEXTEDITING:
+#if SDL_VERSION_ATLEAST(2, 0, 22)
+        case SDL_TEXTEDITING_EXT:
+#endif
+            preedit_.Follow(event);
+            break;
         default: break;
     }
 }
@@ -167,6 +175,7 @@ void SdlDisplay::HandleWindowEvent(const SDL_WindowEvent& event) {
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
             SDL_StopTextInput();
+            preedit_.Clear();
             DeliverFocus(window, false);
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED: DeliverResize(window, event.data1, event.data2); break;

@@ -4,6 +4,7 @@
 // wake event.
 #pragma once
 #include "platform/posix/display/display.h"
+#include "platform/posix/display/sdl/sdl_composition.h"
 #include "platform/posix/user/window.h"
 
 #include <SDL.h>
@@ -68,6 +69,7 @@ private:
     ShownCaret caretAtBlinkStart_;
     bool compositionSet_ = false;
     SDL_Rect composition_{};
+    SdlComposition preedit_;       // the input method's text being composed
     SDL_BlendMode invertBlend_ = SDL_BLENDMODE_NONE;
 };
 

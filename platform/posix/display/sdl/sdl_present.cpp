@@ -1,5 +1,6 @@
 // The SDL display's presenting: changed pixels go to a streaming texture,
-// at most once per display refresh; the caret blinks over the texture.
+// at most once per display refresh; the caret blinks over the texture and
+// the input method's composition text covers both.
 #include "platform/posix/display/sdl/sdl_display.h"
 
 #include "platform/posix/gdi/rects.h"
@@ -90,7 +91,8 @@ void SdlDisplay::PresentIfDue() {
         if (window_ == nullptr) return;
         bool pixelsChanged = redraw_ || !IsEmptyRect(window_->changed);
         ShownCaret caret = CurrentCaret();
-        if (!pixelsChanged && caret == shownCaret_) return;
+        const bool preeditChanged = preedit_.Update(*window_);
+        if (!pixelsChanged && caret == shownCaret_ && !preeditChanged) return;
         if (pixelsChanged && SDL_GetTicks() - lastPresent_ < refreshMs_) return;  // the wait times out when due
         UploadChangedPixels();
         redraw_ = false;
@@ -103,6 +105,7 @@ void SdlDisplay::PresentIfDue() {
         SDL_RenderCopy(renderer_, texture_, nullptr, &target);
     }
     if (shownCaret_.visible) DrawCaret();
+    preedit_.Draw(renderer_);
     SDL_RenderPresent(renderer_);
     lastPresent_ = SDL_GetTicks();
 }
