@@ -117,13 +117,26 @@ void SettleWithoutTrades(SwarmVariables& v, const LiveParticles& live, const int
 // Without the exchange rule nothing in the phase reads strength, tally or
 // energy, so the tallies are settled after the moves, in the same order,
 // keeping the calls they make out of the moves' path.
+// The phase's working copies, too large for the stack, shared by both
+// programs' phases; the phase runs on one thread.
+struct PhaseScratch {
+    LiveParticles live;
+    PhaseSums sums;
+    int32_t closeKin[kParticleSlots];
+};
+
+PhaseScratch& Scratch() {
+    static PhaseScratch scratch;
+    return scratch;
+}
+
 template <bool kExchange>
 void RunPhase(const SwarmRules& rules) {
     SwarmVariables& v = Swarm();
-    // Working copies too large for the stack; the phase runs on one thread.
-    static LiveParticles live;
-    static PhaseSums sums;
-    static int32_t closeKin[kParticleSlots];
+    PhaseScratch& scratch = Scratch();
+    LiveParticles& live = scratch.live;
+    PhaseSums& sums = scratch.sums;
+    int32_t* closeKin = scratch.closeKin;
     GatherLiveParticles(live);
     StartPhaseSums(sums, live.count, kExchange);
     FinalPartner previous{};
