@@ -10,6 +10,7 @@ PROJECT_PACKAGES=(
   libsdl2-dev libfreetype-dev libfontconfig-dev fonts-ipafont-mincho
   libicu-dev libpng-dev libx11-dev
   xvfb xauth xdotool xclip x11-utils imagemagick
+  ibus ibus-anthy dbus-daemon libglib2.0-bin
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 wine wine64 locales
 )
