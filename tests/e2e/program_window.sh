@@ -14,8 +14,8 @@
 #
 # The programs animate with no delay, so a fast machine runs through the
 # start of swarm5's contest between two screenshots. The program is
-# therefore stopped as soon as its window appears and then run in slices,
-# growing from a millisecond, with a screenshot between them.
+# therefore stopped as soon as its window appears and then run in slices of
+# a millisecond, growing once frames show, with a screenshot between them.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
@@ -84,8 +84,12 @@ run_until_goals() {
   while ((${#pending[@]})); do
     e2e_before "$deadline" || e2e_fail "within 180 s, not met: $(for i in "${pending[@]}"; do printf '[%s] ' "${goals[i]}"; done)"
     e2e_run_for "$pid" "$slice"
-    slice=$(awk -v s="$slice" 'BEGIN { s *= 1.5; print (s > 2 ? 2 : s) }')
     take_checked_shot
+    # Slices grow only once frames show: the prologue's pause before the
+    # first frame would otherwise let the first drawing slice run through
+    # the start of swarm5's contest.
+    grep -q 'drawn up to (-1,-1)' "$E2E_TMP/check.txt" ||
+      slice=$(awk -v s="$slice" 'BEGIN { s *= 1.5; print (s > 2 ? 2 : s) }')
     if [[ -z $white_seen ]] && ! grep -q ' white 0,' "$E2E_TMP/check.txt"; then
       white_seen=yes
       e2e_log "white (trading) circles in screenshot $shot_count"
