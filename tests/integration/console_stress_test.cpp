@@ -19,17 +19,23 @@ void PrintLine(int n) {
 
 TEST_F(ConsoleRuntime, DrawingAndPrintingSurviveRapidResizing) {
     std::atomic<bool> drawing{true};
+    std::atomic<int> steps{0};
+    // One resize per drawing step: as rapid as the drawing itself, and a
+    // bounded amount of work however slowly a sanitizer lets either run.
     std::thread resizer([&] {
         const int sizes[][2] = {{0, 0}, {1, 1}, {2000, 1500}, {640, 16}, {0, 600}, {800, 0}, {320, 240}};
         for (int round = 0; drawing.load(); ++round) {
             const auto& size = sizes[round % std::size(sizes)];
             headless::InjectResize(window, size[0], size[1]);
+            const int seen = steps.load();
+            while (drawing.load() && steps.load() == seen) std::this_thread::yield();
         }
     });
     for (int n = 0; n < 600; ++n) {
         Circle(n % 900, (n * 7) % 700, 2 + n % 5, n % 8, 0.0, n % 3 * 1.0, 1.0, n % 2, 3);
         PrintLine(n);
         if (n % 5 == 0) Cls(n % 4);
+        steps.fetch_add(1);
     }
     drawing.store(false);
     resizer.join();
