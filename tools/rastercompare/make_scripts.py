@@ -16,7 +16,7 @@ writes DIR/<set>-<k>.txt, each a canvas of figures that the reference renderer
   arc, pie          boxes of many sizes and aspects against a sweep of radial
                     points: the square walk's directions, the axes, the
                     diagonals, coinciding radials and radials at the centre
-  spec              the Circle examples: centre (100,100), radius 50
+  circle-examples   the Circle examples: centre (100,100), radius 50
 """
 import math
 import os
@@ -148,8 +148,8 @@ def arcs_and_pies(outdir):
     pies.write()
 
 
-def spec_examples(outdir):
-    shelf = Shelf("spec", outdir, width=1024, height=1024)
+def circle_examples(outdir):
+    shelf = Shelf("circle-examples", outdir, width=1024, height=1024)
     box = (50, 50, 150, 150)
     shelf.add("ellipse", (98, 98, 102, 102))
     shelf.add("ellipse", (98, 98, 102, 102), brush=RED)
@@ -175,7 +175,7 @@ def main():
     ellipse_all(outdir, n)
     ellipse_circle(outdir)
     arcs_and_pies(outdir)
-    spec_examples(outdir)
+    circle_examples(outdir)
 
 
 if __name__ == "__main__":
