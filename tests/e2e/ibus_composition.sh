@@ -88,16 +88,7 @@ demo=$E2E_LAST_PID
 e2e_wait_window "BASIC PROMPT" "$demo"
 xdotool windowfocus --sync "$E2E_WINDOW"
 
-expect_read() {
-  local deadline
-  deadline=$(e2e_deadline 30)
-  while e2e_before "$deadline"; do
-    (( $(grep -cxF "promptdemo reading a line" "$E2E_TMP/demo.err") >= $1 )) && return 0
-    e2e_alive "$demo" || e2e_fail "promptdemo ended"
-    sleep 0.05
-  done
-  e2e_fail "promptdemo did not open read $1"
-}
+expect_read() { e2e_expect_read demo "$demo" "$1"; }
 
 # expect_composition shown|converting|gone SHOT WHAT: takes screenshots until the
 # composition area shows the condition; the last one stays in SHOT.

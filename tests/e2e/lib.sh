@@ -145,3 +145,17 @@ e2e_wait_exit() {
   done
   E2E_PIDS=("${E2E_PIDS[@]}")
 }
+
+# e2e_expect_read NAME PID N: waits until promptdemo, started as NAME, has
+# opened its Nth line read (it says so on its debugger output), so that no
+# keystroke arrives before the read accepts it.
+e2e_expect_read() {
+  local deadline
+  deadline=$(e2e_deadline 30)
+  while e2e_before "$deadline"; do
+    (( $(grep -cxF "promptdemo reading a line" "$E2E_TMP/$1.err") >= $3 )) && return 0
+    e2e_alive "$2" || e2e_fail "promptdemo ended"
+    sleep 0.05
+  done
+  e2e_fail "promptdemo did not open read $3"
+}

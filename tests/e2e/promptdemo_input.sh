@@ -31,18 +31,8 @@ expect_line() {
   e2e_fail "promptdemo did not read '$1'"
 }
 
-# expect_read N: waits until the program has opened its Nth line read, so
-# that no keystroke arrives before the read accepts it.
-expect_read() {
-  local deadline
-  deadline=$(e2e_deadline 30)
-  while e2e_before "$deadline"; do
-    (( $(grep -cxF "promptdemo reading a line" "$E2E_TMP/demo.err") >= $1 )) && return 0
-    e2e_alive "$demo" || e2e_fail "promptdemo ended"
-    sleep 0.05
-  done
-  e2e_fail "promptdemo did not open read $1"
-}
+# expect_read N: waits until the program has opened its Nth line read.
+expect_read() { e2e_expect_read demo "$demo" "$1"; }
 
 expect_read 1
 xdotool type --delay 30 "hellx"
