@@ -14,6 +14,8 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include "x11_title.h"
+
 #include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -68,35 +70,12 @@ static int SendDelete(Display* display, Window window) {
     return 1;
 }
 
-/* The window's title: _NET_WM_NAME (UTF-8) when set, else WM_NAME. */
-static int TitleEquals(Display* display, Window window, const char* title) {
-    Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
-    Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-    Atom type;
-    int format;
-    unsigned long items, remaining;
-    unsigned char* value = NULL;
-    int equal = 0;
-    if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format,
-                           &items, &remaining, &value) == Success && value != NULL) {
-        equal = type == utf8 && strcmp((const char*)value, title) == 0;
-        XFree(value);
-        if (equal) return 1;
-    }
-    char* name = NULL;
-    if (XFetchName(display, window, &name) && name != NULL) {
-        equal = strcmp(name, title) == 0;
-        XFree(name);
-    }
-    return equal;
-}
-
 /* Walks the window tree below `window` and closes every window titled
  * `title`; returns how many were asked to close, or -1 when one of them
  * does not accept the request. */
 static int CloseByTitle(Display* display, Window window, const char* title) {
     int closed = 0;
-    if (TitleEquals(display, window, title)) {
+    if (HasTitle(display, window, title)) {
         if (!SendDelete(display, window)) return -1;
         closed++;
     }

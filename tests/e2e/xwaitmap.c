@@ -13,6 +13,8 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include "x11_title.h"
+
 #include <errno.h>
 #include <signal.h>
 #include <stdio.h>
@@ -26,28 +28,6 @@ static int IgnoreXError(Display* display, XErrorEvent* error) {
     (void)display;
     (void)error;
     return 0;  // a window may vanish while we look at it
-}
-
-static int HasTitle(Display* display, Window window, const char* title) {
-    Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
-    Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-    Atom type;
-    int format;
-    unsigned long items, remaining;
-    unsigned char* value = NULL;
-    int equal = 0;
-    if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format, &items,
-                           &remaining, &value) == Success && value != NULL) {
-        equal = type == utf8 && strcmp((const char*)value, title) == 0;
-        XFree(value);
-        if (equal) return 1;
-    }
-    char* name = NULL;
-    if (XFetchName(display, window, &name) && name != NULL) {
-        equal = strcmp(name, title) == 0;
-        XFree(name);
-    }
-    return equal;
 }
 
 /* The first viewable child of the root titled `title`, or 0. Title changes
