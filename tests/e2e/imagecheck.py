@@ -6,8 +6,12 @@ Prints one summary line, then one line per failed condition; exits 1 when a
 condition fails. Coordinates are the image's own, which for a window
 screenshot are client coordinates."""
 import argparse
+import os
 import re
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "lib"))
+from ppm import read_ppm  # noqa: E402
 
 BLACK = (0, 0, 0)
 GROUP_COLOURS = {  # palette indices 1 to 6
@@ -19,30 +23,6 @@ GROUP_COLOURS = {  # palette indices 1 to 6
     (255, 255, 0): "yellow",
 }
 WHITE = (255, 255, 255)
-
-
-def read_ppm(path):
-    with open(path, "rb") as f:
-        data = f.read()
-    fields, pos = [], 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        if data[pos:pos + 1] == b"#":
-            pos = data.index(b"\n", pos)
-            continue
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    if fields[0] != b"P6" or int(fields[3]) != 255:
-        raise SystemExit(f"{path}: not an 8-bit binary PPM")
-    width, height = int(fields[1]), int(fields[2])
-    pixels = data[pos + 1:pos + 1 + width * height * 3]
-    if len(pixels) != width * height * 3:
-        raise SystemExit(f"{path}: truncated")
-    return width, height, pixels
 
 
 def crop(width, height, pixels, border):

@@ -28,6 +28,9 @@ import sys
 
 from make_scripts import square_walk  # the runtime's direction walk
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
+from ppm import parse_ppm  # noqa: E402
+
 MARGIN = 300
 CANVAS_HEIGHT = 8192
 GAP = 3
@@ -98,18 +101,6 @@ def command(kind, x, y, w, h, radials, brush):
     return " ".join(words)
 
 
-def read_ppm(data):
-    fields, pos = [], 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        start = pos
-        while not data[pos:pos + 1].isspace():
-            pos += 1
-        fields.append(data[start:pos])
-    return int(fields[1]), int(fields[2]), data[pos + 1:]
-
-
 def code(rgb):
     if rgb == b"\0\0\0":
         return 0
@@ -145,7 +136,7 @@ def capture(figures_exe, figs):
         script = f"size {width} {CANVAS_HEIGHT}\n" + "\n".join(lines) + "\n"
         done = subprocess.run(["wine", figures_exe, "-", "-"], input=script.encode(), capture_output=True,
                               env=env, check=True)
-        cw, _, pixels = read_ppm(done.stdout)
+        cw, _, pixels = parse_ppm(done.stdout)
         for (x, y0, w, h) in placed:
             codes = []
             for yy in range(y0 - 1, y0 + h + 1):

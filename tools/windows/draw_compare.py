@@ -13,6 +13,9 @@ pixels that differ."""
 import os
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
+from ppm import read_ppm  # noqa: E402
+
 SCREEN_WIDTH, SCREEN_HEIGHT = 1920, 1080
 CELL = 132  # a radius-64 figure is 129 pixels wide at most
 COLUMNS, ROWS = SCREEN_WIDTH // CELL, SCREEN_HEIGHT // CELL
@@ -80,24 +83,6 @@ def write_scripts(directory):
                 f.write(f"circle {x} {y} {radius} {colour} {start} {end} {ratio} {fill} {fill_colour}\n")
         names.append(name)
     print("\n".join(names))
-
-
-def read_ppm(path):
-    with open(path, "rb") as f:
-        data = f.read()
-    fields, pos = [], 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    if fields[0] != b"P6" or int(fields[3]) != 255:
-        raise SystemExit(f"{path}: not an 8-bit binary PPM")
-    width, height = int(fields[1]), int(fields[2])
-    return width, height, data[pos + 1:pos + 1 + width * height * 3]
 
 
 def differing_pixels_per_cell(windows, linux):
