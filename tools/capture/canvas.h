@@ -1,6 +1,7 @@
 // A memory device context with a bitmap whose pixels the tool can read: the
 // target that the console's layers are copied onto before they are saved.
-// Each platform has its own (canvas_posix.cpp, canvas_win32.cpp).
+// Each platform creates and reads its own (canvas_posix.cpp, canvas_win32.cpp);
+// canvas.cpp releases either.
 #pragma once
 #include "platform/platform.h"
 #include "tools/capture/picture.h"

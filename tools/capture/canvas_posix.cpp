@@ -32,12 +32,3 @@ Picture ReadCanvas(const Canvas& canvas) {
                           surface.pixels + static_cast<std::size_t>(surface.width) * surface.height);
     return picture;
 }
-
-void DestroyCanvas(Canvas& canvas) {
-    if (canvas.dc != nullptr) {
-        SelectObject(canvas.dc, canvas.previousBitmap);
-        DeleteDC(canvas.dc);
-    }
-    if (canvas.bitmap != nullptr) DeleteObject(canvas.bitmap);
-    canvas = Canvas{};
-}

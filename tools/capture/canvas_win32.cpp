@@ -46,12 +46,3 @@ Picture ReadCanvas(const Canvas& canvas) {
     }
     return picture;
 }
-
-void DestroyCanvas(Canvas& canvas) {
-    if (canvas.dc != nullptr) {
-        SelectObject(canvas.dc, canvas.previousBitmap);
-        DeleteDC(canvas.dc);
-    }
-    if (canvas.bitmap != nullptr) DeleteObject(canvas.bitmap);
-    canvas = Canvas{};
-}

@@ -1,6 +1,7 @@
 // Parsing promptdraw's command line: options at most once each, then exactly
 // two operands. "-" is an operand (standard input); "--" ends the options.
 #include "tools/promptdraw/options.h"
+#include "tools/capture/option_once.h"
 #include "tools/capture/size_text.h"
 
 #include <string_view>
@@ -25,15 +26,6 @@ const char* const kPromptdrawUsage =
     "window is real: --screen must equal the screen's size, --window is refused.\n";
 
 namespace {
-
-bool FirstTime(bool& seen, std::string_view option, std::string& error) {
-    if (seen) {
-        error = "option " + std::string(option) + " given more than once";
-        return false;
-    }
-    seen = true;
-    return true;
-}
 
 bool ParseSizeOption(std::string_view option, std::string_view value, bool& seen, int32_t& width,
                      int32_t& height, std::string& error) {

@@ -1,6 +1,7 @@
 // Parsing swarmsim's command line: every option at most once, each value
 // checked in full.
 #include "tools/swarmsim/options.h"
+#include "tools/capture/option_once.h"
 #include "tools/capture/size_text.h"
 
 #include <charconv>
@@ -64,16 +65,6 @@ struct ParseState {
     bool fpsSeen = false;
     bool screenSeen = false;
 };
-
-// Checks that an option comes only once.
-bool FirstTime(bool& seen, std::string_view option, std::string& error) {
-    if (seen) {
-        error = "option " + std::string(option) + " given more than once";
-        return false;
-    }
-    seen = true;
-    return true;
-}
 
 bool TakesValue(std::string_view option) {
     return option == "--program" || option == "--seed" || option == "--frames" ||
