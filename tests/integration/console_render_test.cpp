@@ -13,16 +13,6 @@ constexpr COLORREF kRed = 0x000000FF;
 constexpr COLORREF kGreen = 0x0000FF00;
 constexpr COLORREF kWhite = 0x00FFFFFF;
 
-void FillBackBuffer(const RECT& area, COLORREF colour) {
-    ConsoleLockHold hold;
-    HBRUSH brush = CreateSolidBrush(colour);
-    HGDIOBJ previous = SelectObject(gRuntime.backBufferDc, brush);
-    PatBlt(gRuntime.backBufferDc, area.left, area.top, area.right - area.left,
-           area.bottom - area.top, PATCOPY);
-    SelectObject(gRuntime.backBufferDc, previous);
-    DeleteObject(brush);
-}
-
 void Print(const std::string& bytes) {
     CountedString s = StrAlloc(static_cast<int32_t>(bytes.size()));
     std::memcpy(s, bytes.data(), bytes.size());

@@ -67,6 +67,17 @@ inline headless::Pixels ReadBackBuffer() {
     return pixels;
 }
 
+// Paints `area` of the back buffer in `colour`, as a program's drawing would.
+inline void FillBackBuffer(const RECT& area, COLORREF colour) {
+    ConsoleLockHold hold;
+    HBRUSH brush = CreateSolidBrush(colour);
+    HGDIOBJ previous = SelectObject(gRuntime.backBufferDc, brush);
+    PatBlt(gRuntime.backBufferDc, area.left, area.top, area.right - area.left, area.bottom - area.top,
+           PATCOPY);
+    SelectObject(gRuntime.backBufferDc, previous);
+    DeleteObject(brush);
+}
+
 // Counts the pixels of a colour inside [left, right) x [top, bottom).
 inline int CountColour(const headless::Pixels& pixels, uint32_t colour, int left, int top,
                        int right, int bottom) {

@@ -30,16 +30,6 @@ Box LitBox(const headless::Pixels& pixels) {
     return box;
 }
 
-void FillBackBufferWhite(const RECT& area) {
-    ConsoleLockHold hold;
-    HBRUSH white = CreateSolidBrush(kWhite);
-    HGDIOBJ previous = SelectObject(gRuntime.backBufferDc, white);
-    PatBlt(gRuntime.backBufferDc, area.left, area.top, area.right - area.left,
-           area.bottom - area.top, PATCOPY);
-    SelectObject(gRuntime.backBufferDc, previous);
-    DeleteObject(white);
-}
-
 // Box edges: the platform decides whether the right and bottom edges of the
 // bounding box are drawn, so both are accepted.
 void ExpectLitBox(const Box& box, int left, int top, int right, int bottom) {
@@ -62,8 +52,9 @@ TEST_F(ConsoleRuntime, ClsClearsTheLayersItsModeSelectsAndAlwaysAsksForAPaint) {
             gRuntime.cursorRow = 7;
         }
         // Also beyond the client area: the whole screen-sized buffer is cleared.
-        FillBackBufferWhite(RECT{10, 10, 20, 20});
-        FillBackBufferWhite(RECT{kScreenWidth - 10, kScreenHeight - 10, kScreenWidth, kScreenHeight});
+        FillBackBuffer(RECT{10, 10, 20, 20}, kWhite);
+        FillBackBuffer(RECT{kScreenWidth - 10, kScreenHeight - 10, kScreenWidth, kScreenHeight},
+                       kWhite);
         ASSERT_TRUE(headless::WaitUntilIdle(window));
         gRuntime.readyFlag.store(0);
 
@@ -85,7 +76,7 @@ TEST_F(ConsoleRuntime, ClsClearsTheLayersItsModeSelectsAndAlwaysAsksForAPaint) {
 
 TEST_F(ConsoleRuntime, ClsThreeShowsAnEmptyWindowAtTheNextPaint) {
     PutRowText(2, "text", kWhite, 0);
-    FillBackBufferWhite(RECT{0, 0, 50, 50});
+    FillBackBuffer(RECT{0, 0, 50, 50}, kWhite);
     RepaintAndWait(window);
     headless::Pixels shown = headless::ReadClient(window);
     ASSERT_GT(CountLit(shown, 0, 0, shown.width, shown.height), 0);
@@ -152,7 +143,9 @@ TEST_F(ConsoleRuntime, AnglesDrawOpenArcsAndSectors) {
     Cls(2);
     Circle(100, 100, 50, 7, 0.0, 7.0, 1.0, 0, 0);
     Box box = LitBox(ReadBackBuffer());
-    if (!box.empty()) EXPECT_TRUE(box.left >= 50 && box.right <= 150 && box.top >= 50 && box.bottom <= 150);
+    if (!box.empty()) {
+        EXPECT_TRUE(box.left >= 50 && box.right <= 150 && box.top >= 50 && box.bottom <= 150);
+    }
 }
 
 TEST_F(ConsoleRuntime, FillPaintsTheInteriorOfEllipsesAndSectorsOnly) {
@@ -168,7 +161,7 @@ TEST_F(ConsoleRuntime, FillPaintsTheInteriorOfEllipsesAndSectorsOnly) {
 
     // Colour 9 is black: the outline shows only against white.
     Cls(2);
-    FillBackBufferWhite(RECT{80, 80, 120, 120});
+    FillBackBuffer(RECT{80, 80, 120, 120}, kWhite);
     Circle(100, 100, 10, 9, 0.0, 0.0, 1.0, 0, 0);
     back = ReadBackBuffer();
     EXPECT_GT(CountColour(back, 0, 80, 80, 120, 120), 0);
