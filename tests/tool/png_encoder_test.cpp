@@ -1,4 +1,4 @@
-// The PNG encoder linked into this test (libpng's or the stored-block one),
+// The PNG encoder linked into this test (zlib's or the stored-block one),
 // checked by decoding its files with libpng.
 #include "tests/tool/png_reader.h"
 #include "tests/tool/run_tool.h"

@@ -19,4 +19,7 @@ struct Canvas {
 bool CreateCanvas(int32_t width, int32_t height, Canvas& canvas);
 // The canvas's pixels, once every drawing into it has finished.
 Picture ReadCanvas(const Canvas& canvas);
+// The same into an existing picture, whose memory is reused; false (picture
+// emptied) when the canvas has no pixels.
+bool ReadCanvasInto(const Canvas& canvas, Picture& picture);
 void DestroyCanvas(Canvas& canvas);

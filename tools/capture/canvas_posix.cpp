@@ -20,15 +20,17 @@ bool CreateCanvas(int32_t width, int32_t height, Canvas& canvas) {
     return true;
 }
 
-Picture ReadCanvas(const Canvas& canvas) {
-    Picture picture;
+bool ReadCanvasInto(const Canvas& canvas, Picture& picture) {
     std::lock_guard lock(posix::LayerLock());
     const posix::Bitmap* bitmap = posix::AsBitmap(canvas.bitmap);
-    if (bitmap == nullptr || bitmap->surface.pixels == nullptr) return picture;
+    if (bitmap == nullptr || bitmap->surface.pixels == nullptr) {
+        picture = Picture{};
+        return false;
+    }
     const posix::Surface& surface = bitmap->surface;
     picture.width = surface.width;
     picture.height = surface.height;
     picture.pixels.assign(surface.pixels,
                           surface.pixels + static_cast<std::size_t>(surface.width) * surface.height);
-    return picture;
+    return true;
 }

@@ -31,9 +31,11 @@ bool CreateCanvas(int32_t width, int32_t height, Canvas& canvas) {
     return true;
 }
 
-Picture ReadCanvas(const Canvas& canvas) {
-    Picture picture;
-    if (canvas.bits == nullptr) return picture;
+bool ReadCanvasInto(const Canvas& canvas, Picture& picture) {
+    if (canvas.bits == nullptr) {
+        picture = Picture{};
+        return false;
+    }
     GdiFlush();  // GDI may batch drawing calls; the bits are current only after this
     picture.width = canvas.width;
     picture.height = canvas.height;
@@ -44,5 +46,5 @@ Picture ReadCanvas(const Canvas& canvas) {
         const uint32_t value = stored[i];
         picture.pixels[i] = ((value & 0xFF) << 16) | (value & 0xFF00) | ((value >> 16) & 0xFF);
     }
-    return picture;
+    return true;
 }

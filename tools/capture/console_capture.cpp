@@ -28,19 +28,44 @@ Picture CaptureBackBuffer() {
     return picture;
 }
 
+namespace {
+
+// A canvas of the client area's size: the one kept when the back buffer
+// covers it all, or a new black one, so that no text of the last frame stays
+// where the back buffer does not reach.
+bool PrepareCanvas(FrameComposer& composer, const RECT& client) {
+    Canvas& canvas = composer.canvas;
+    if (canvas.dc != nullptr && canvas.width == client.right && canvas.height == client.bottom &&
+        canvas.width <= gRuntime.screenWidth && canvas.height <= gRuntime.screenHeight)
+        return true;
+    DestroyCanvas(canvas);
+    return CreateCanvas(client.right, client.bottom, canvas);
+}
+
+}  // namespace
+
 // The same steps as a paint: back buffer first, then every text row over it.
 // RenderTextGrid may scroll the grid to fit the cursor row into the client
 // area, exactly as the next paint would.
-Picture ComposeConsoleFrame() {
+bool ComposeConsoleFrame(FrameComposer& composer, Picture& picture) {
     ConsoleLockHold hold;
     RECT client{0, 0, 0, 0};
-    Canvas canvas;
     if (gRuntime.backBufferDc == nullptr || !GetClientRect(gRuntime.consoleWindow, &client) ||
-        !CreateCanvas(client.right, client.bottom, canvas))
-        return Picture{};
-    CopyBackBuffer(canvas);
-    RenderTextGrid(canvas.dc, -1, 0);
-    Picture picture = ReadCanvas(canvas);
-    DestroyCanvas(canvas);
+        !PrepareCanvas(composer, client)) {
+        picture = Picture{};
+        return false;
+    }
+    CopyBackBuffer(composer.canvas);
+    RenderTextGrid(composer.canvas.dc, -1, 0);
+    return ReadCanvasInto(composer.canvas, picture);
+}
+
+void ReleaseFrameComposer(FrameComposer& composer) { DestroyCanvas(composer.canvas); }
+
+Picture ComposeConsoleFrame() {
+    FrameComposer composer;
+    Picture picture;
+    ComposeConsoleFrame(composer, picture);
+    ReleaseFrameComposer(composer);
     return picture;
 }

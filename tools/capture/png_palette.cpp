@@ -1,9 +1,11 @@
 // Indexing a picture: each pixel's colour is looked up in a small
 // open-addressing table. Recorded frames are mostly long runs of one colour,
-// so a run reuses the last lookup and costs a comparison a pixel.
+// so a pixel like the one before reuses its index, and eight at a time are
+// compared with it where they can be.
 #include "tools/capture/png_palette.h"
 
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -44,43 +46,87 @@ private:
     std::array<uint8_t, kSlots> indices_{};
 };
 
-// Packs each row at the given bit depth (4 or 8; at 4 the left pixel of a
-// pair in the high nibble, an odd row ending in a zero nibble). False when
-// the colours outgrow the depth. A pixel of the same colour as the one
-// before it, the common case, skips the table.
+// Eight pixels from `in` equal to `pair` (one pixel value twice): the test
+// that lets a run of one colour skip the table eight pixels at a time.
+bool EightAre(const uint32_t* in, uint64_t pair) {
+    uint64_t words[4];
+    std::memcpy(words, in, sizeof words);
+    return ((words[0] ^ pair) | (words[1] ^ pair) | (words[2] ^ pair) | (words[3] ^ pair)) == 0;
+}
+
+// Indexes pixels one at a time, remembering the last colour's index.
+class RowIndexer {
+public:
+    explicit RowIndexer(std::vector<uint32_t>& palette) : table_(palette) {}
+
+    int IndexOf(uint32_t pixel) {
+        if (pixel != lastPixel_) {
+            lastPixel_ = pixel;
+            lastIndex_ = table_.IndexOf(pixel & 0x00FFFFFFu);
+        }
+        return lastIndex_;
+    }
+    // The last pixel twice over, as EightAre compares it.
+    uint64_t LastPair() const { return static_cast<uint64_t>(lastPixel_) << 32 | lastPixel_; }
+    int LastIndex() const { return lastIndex_; }
+    bool Overflowed() const { return table_.Overflowed(); }
+
+private:
+    ColourTable table_;
+    uint32_t lastPixel_ = 0xFFFFFFFFu;  // no pixel yet
+    int lastIndex_ = 0;
+};
+
+void PackRow8(const uint32_t* in, std::size_t width, RowIndexer& indexer, uint8_t* out) {
+    std::size_t x = 0;
+    while (x < width) {
+        if (x + 8 <= width && EightAre(in + x, indexer.LastPair())) {
+            std::memset(out + x, indexer.LastIndex(), 8);
+            x += 8;
+        } else {
+            out[x] = static_cast<uint8_t>(indexer.IndexOf(in[x]));
+            ++x;
+        }
+    }
+}
+
+// Two pixels a byte, the left one in the high nibble; an odd row ends in a
+// zero nibble.
+void PackRow4(const uint32_t* in, std::size_t width, RowIndexer& indexer, uint8_t* out) {
+    std::size_t x = 0;
+    while (x + 1 < width) {
+        if (x + 8 <= width && EightAre(in + x, indexer.LastPair())) {
+            std::memset(out + x / 2, indexer.LastIndex() * 0x11, 4);
+            x += 8;
+        } else {
+            const int left = indexer.IndexOf(in[x]);
+            out[x / 2] = static_cast<uint8_t>(left << 4 | indexer.IndexOf(in[x + 1]));
+            x += 2;
+        }
+    }
+    if (x < width) out[x / 2] = static_cast<uint8_t>(indexer.IndexOf(in[x]) << 4);
+}
+
+// Packs every row at the given bit depth (4 or 8). False when the colours
+// outgrow the depth, found out at the end of the row where they do.
 bool PackRows(const Picture& picture, int bitDepth, IndexedImage& image) {
     image.palette.clear();
-    ColourTable table(image.palette);
+    RowIndexer indexer(image.palette);
     const std::size_t width = static_cast<std::size_t>(picture.width);
     const std::size_t limit = bitDepth == 4 ? 16 : kMaxPaletteColours;
     image.bitDepth = bitDepth;
-    image.rowBytes = bitDepth == 4 ? (width + 1) / 2 : width;
-    image.rows.resize(image.rowBytes * static_cast<std::size_t>(picture.height));
-    uint32_t lastColour = picture.pixels[0] & 0x00FFFFFFu;
-    int lastIndex = table.IndexOf(lastColour);
-    auto indexOf = [&](uint32_t pixel) {
-        const uint32_t colour = pixel & 0x00FFFFFFu;
-        if (colour != lastColour) {
-            lastIndex = table.IndexOf(colour);
-            lastColour = colour;
-        }
-        return lastIndex;
-    };
+    image.stride = 1 + (bitDepth == 4 ? (width + 1) / 2 : width);
+    image.scanlines.resize(image.stride * static_cast<std::size_t>(picture.height));
     for (int32_t y = 0; y < picture.height; ++y) {
         const uint32_t* in = picture.pixels.data() + static_cast<std::size_t>(y) * width;
-        uint8_t* out = image.rows.data() + static_cast<std::size_t>(y) * image.rowBytes;
+        uint8_t* out = image.scanlines.data() + static_cast<std::size_t>(y) * image.stride;
+        *out++ = 0;  // filter type none
         if (bitDepth == 8) {
-            for (std::size_t x = 0; x < width; ++x) out[x] = static_cast<uint8_t>(indexOf(in[x]));
+            PackRow8(in, width, indexer, out);
         } else {
-            std::size_t x = 0;
-            for (; x + 1 < width; x += 2) {
-                const int left = indexOf(in[x]);
-                out[x / 2] = static_cast<uint8_t>(left << 4 | indexOf(in[x + 1]));
-            }
-            if (x < width) out[x / 2] = static_cast<uint8_t>(indexOf(in[x]) << 4);
+            PackRow4(in, width, indexer, out);
         }
-        // The row holds an index this depth cannot store: give up early.
-        if (table.Overflowed() || image.palette.size() > limit) return false;
+        if (indexer.Overflowed() || image.palette.size() > limit) return false;
     }
     return true;
 }

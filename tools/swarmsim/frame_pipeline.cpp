@@ -24,6 +24,14 @@ bool FramePipeline::Submit(Picture picture) {
     return true;
 }
 
+Picture FramePipeline::TakeSparePicture() {
+    std::lock_guard lock(mutex_);
+    if (spares_.empty()) return Picture{};
+    Picture spare = std::move(spares_.back());
+    spares_.pop_back();
+    return spare;
+}
+
 bool FramePipeline::Finish(std::string& error) {
     {
         std::lock_guard lock(mutex_);
@@ -73,6 +81,7 @@ void FramePipeline::DeliverInTurn(PreparedFrame& frame, bool prepared, std::stri
     }
     if (delivered) {
         ++delivered_;
+        if (spares_.size() < capacity_) spares_.push_back(std::move(frame.picture));
     } else {
         failed_ = true;
         error_ = error;

@@ -3,7 +3,9 @@
 // (PNG encoding), and the prepared frames reach the sink one at a time in
 // the order they were handed over, so the output does not depend on the
 // number of workers. At most `capacity` frames are under way at once, which
-// bounds the memory: Submit waits while that many are.
+// bounds the memory: Submit waits while that many are. Delivered pictures
+// come back through TakeSparePicture, so a long recording keeps reusing the
+// same few screenfuls of memory.
 #pragma once
 #include "tools/capture/picture.h"
 
@@ -36,6 +38,9 @@ public:
 
     // Hands a picture over; false once a frame has failed (see Finish).
     bool Submit(Picture picture);
+    // A picture that has been delivered, to be filled again (its memory is
+    // already mapped), or an empty one.
+    Picture TakeSparePicture();
     // Waits until every frame handed over is delivered or the first failure,
     // and stops the workers. False with the first failure's error.
     bool Finish(std::string& error);
@@ -51,6 +56,7 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<PreparedFrame> waiting_;  // handed over, not yet taken by a worker
+    std::vector<Picture> spares_;        // delivered, for TakeSparePicture
     uint64_t submitted_ = 0;
     uint64_t delivered_ = 0;  // frames 1..delivered_ have reached the sink
     bool closing_ = false;

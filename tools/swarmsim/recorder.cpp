@@ -59,7 +59,6 @@ std::unique_ptr<FramePipeline> PngPipeline(const SimOptions& options) {
     const int threads = EncoderThreads(options);
     auto encode = [](PreparedFrame& frame, std::string& error) {
         const bool encoded = EncodePng(frame.picture, frame.bytes);
-        frame.picture = Picture{};  // only the bytes wait for their turn
         if (!encoded) error = "cannot encode frame " + std::to_string(frame.number);
         return encoded;
     };
@@ -86,12 +85,13 @@ std::unique_ptr<FramePipeline> VideoPipeline(VideoWriter& video) {
 
 // Runs the frames and hands every K-th picture to the pipeline; false with
 // error set when a picture could not be taken or the pipeline has failed.
-bool RunAndSubmit(const SimOptions& options, FramePipeline& pipeline, Progress& progress, std::string& error) {
+bool RunAndSubmit(const SimOptions& options, FramePipeline& pipeline, FrameComposer& composer, Progress& progress,
+                  std::string& error) {
     for (uint64_t frame = 1; frame <= options.frames; ++frame) {
         RunFrame(*options.rules);
         if (frame % options.every == 0) {
-            Picture picture = ComposeConsoleFrame();
-            if (picture.Empty()) {
+            Picture picture = pipeline.TakeSparePicture();
+            if (!ComposeConsoleFrame(composer, picture) || picture.Empty()) {
                 error = "the console window shows nothing to record";
                 return false;
             }
@@ -108,7 +108,9 @@ bool RunAndSubmit(const SimOptions& options, FramePipeline& pipeline, Progress& 
     Progress progress = StartProgress(options.frames);
     std::unique_ptr<FramePipeline> pipeline = video ? VideoPipeline(*video) : PngPipeline(options);
     std::string error, pipelineError;
-    const bool ran = RunAndSubmit(options, *pipeline, progress, error);
+    FrameComposer composer;
+    const bool ran = RunAndSubmit(options, *pipeline, composer, progress, error);
+    ReleaseFrameComposer(composer);
     const bool written = pipeline->Finish(pipelineError);
     pipeline.reset();
     if (!written) error = pipelineError;

@@ -2,8 +2,9 @@
 // (MP4, WebM, GIF), libavcodec encodes (libx264, libvpx-vp9, gif) and
 // libswscale converts the pictures' RGB to the encoder's pixel format. A GIF
 // gets its indices from a fixed colour cube instead, which holds every
-// console colour exactly.
-#include "tools/swarmsim/video_writer.h"
+// console colour exactly. Built as the module swarmsim-video.so, which
+// exports only SwarmsimVideoWriterFunctions.
+#include "tools/swarmsim/video_module.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -278,4 +279,9 @@ void AbandonVideo(VideoWriter* video) {
     std::filesystem::remove(video->temporaryPath, ignored);
     ReleaseTemporaryFile();
     Free(video);
+}
+
+const VideoWriterFunctions* SwarmsimVideoWriterFunctions() {
+    static const VideoWriterFunctions functions{OpenVideo, WriteVideoFrame, FinishVideo, AbandonVideo};
+    return &functions;
 }
