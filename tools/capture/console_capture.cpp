@@ -2,6 +2,7 @@
 #include "tools/capture/console_capture.h"
 #include "runtime/console/console.h"
 #include "runtime/console/console_lock.h"
+#include "runtime/console/text_grid.h"
 #include "tools/capture/canvas.h"
 
 namespace {
@@ -42,6 +43,30 @@ bool PrepareCanvas(FrameComposer& composer, const RECT& client) {
     return CreateCanvas(client.right, client.bottom, canvas);
 }
 
+// With no character in any text row, every row that a paint draws only
+// restores the back buffer's graphics.
+bool TextGridIsEmpty() {
+    for (int32_t row = 0; row < kTextRows; ++row)
+        if (gRuntime.characterRows[row] != nullptr && gRuntime.characterRows[row][0] != 0) return false;
+    return true;
+}
+
+// A paint of a client area the size of the back buffer with an empty text
+// grid shows the back buffer alone: its pixels are read straight into the
+// picture, one copy instead of three (to a canvas, the rows' restores, out
+// of the canvas). False where that does not apply or the platform cannot
+// read the back buffer in place (Windows: not a DIB section).
+bool ReadBackBufferAlone(const RECT& client, Picture& picture) {
+    if (client.right != gRuntime.screenWidth || client.bottom != gRuntime.screenHeight || !TextGridIsEmpty())
+        return false;
+    Canvas backBuffer;
+    backBuffer.dc = gRuntime.backBufferDc;
+    backBuffer.bitmap = gRuntime.backBufferBitmap;
+    backBuffer.width = gRuntime.screenWidth;
+    backBuffer.height = gRuntime.screenHeight;
+    return ReadCanvasInto(backBuffer, picture) && picture.width == client.right && picture.height == client.bottom;
+}
+
 }  // namespace
 
 // The same steps as a paint: back buffer first, then every text row over it.
@@ -50,8 +75,12 @@ bool PrepareCanvas(FrameComposer& composer, const RECT& client) {
 bool ComposeConsoleFrame(FrameComposer& composer, Picture& picture) {
     ConsoleLockHold hold;
     RECT client{0, 0, 0, 0};
-    if (gRuntime.backBufferDc == nullptr || !GetClientRect(gRuntime.consoleWindow, &client) ||
-        !PrepareCanvas(composer, client)) {
+    if (gRuntime.backBufferDc == nullptr || !GetClientRect(gRuntime.consoleWindow, &client)) {
+        picture = Picture{};
+        return false;
+    }
+    if (ReadBackBufferAlone(client, picture)) return true;
+    if (!PrepareCanvas(composer, client)) {
         picture = Picture{};
         return false;
     }
