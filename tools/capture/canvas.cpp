@@ -11,6 +11,12 @@ void DestroyCanvas(Canvas& canvas) {
     canvas = Canvas{};
 }
 
+bool ReadCanvasInto(const Canvas& canvas, Picture& picture) {
+    const bool read = VisitCanvasPixels(canvas, [&picture](PixelView pixels) { CopyPixels(pixels, picture); });
+    if (!read) picture = Picture{};
+    return read;
+}
+
 Picture ReadCanvas(const Canvas& canvas) {
     Picture picture;
     ReadCanvasInto(canvas, picture);

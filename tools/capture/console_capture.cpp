@@ -52,11 +52,11 @@ bool TextGridIsEmpty() {
 }
 
 // A paint of a client area the size of the back buffer with an empty text
-// grid shows the back buffer alone: its pixels are read straight into the
-// picture, one copy instead of three (to a canvas, the rows' restores, out
-// of the canvas). False where that does not apply or the platform cannot
-// read the back buffer in place (Windows: not a DIB section).
-bool ReadBackBufferAlone(const RECT& client, Picture& picture) {
+// grid shows the back buffer alone: its pixels are visited in place, with
+// no copy to a canvas, no rows restored and no copy out. False where that
+// does not apply or the platform cannot read the back buffer in place
+// (Windows: not a DIB section).
+bool VisitBackBufferAlone(const RECT& client, const std::function<void(PixelView)>& visit) {
     if (client.right != gRuntime.screenWidth || client.bottom != gRuntime.screenHeight || !TextGridIsEmpty())
         return false;
     Canvas backBuffer;
@@ -64,7 +64,7 @@ bool ReadBackBufferAlone(const RECT& client, Picture& picture) {
     backBuffer.bitmap = gRuntime.backBufferBitmap;
     backBuffer.width = gRuntime.screenWidth;
     backBuffer.height = gRuntime.screenHeight;
-    return ReadCanvasInto(backBuffer, picture) && picture.width == client.right && picture.height == client.bottom;
+    return VisitCanvasPixels(backBuffer, visit);
 }
 
 }  // namespace
@@ -72,21 +72,21 @@ bool ReadBackBufferAlone(const RECT& client, Picture& picture) {
 // The same steps as a paint: back buffer first, then every text row over it.
 // RenderTextGrid may scroll the grid to fit the cursor row into the client
 // area, exactly as the next paint would.
-bool ComposeConsoleFrame(FrameComposer& composer, Picture& picture) {
+bool ComposeConsoleFrame(FrameComposer& composer, const std::function<void(PixelView)>& visit) {
     ConsoleLockHold hold;
     RECT client{0, 0, 0, 0};
-    if (gRuntime.backBufferDc == nullptr || !GetClientRect(gRuntime.consoleWindow, &client)) {
-        picture = Picture{};
-        return false;
-    }
-    if (ReadBackBufferAlone(client, picture)) return true;
-    if (!PrepareCanvas(composer, client)) {
-        picture = Picture{};
-        return false;
-    }
+    if (gRuntime.backBufferDc == nullptr || !GetClientRect(gRuntime.consoleWindow, &client)) return false;
+    if (VisitBackBufferAlone(client, visit)) return true;
+    if (!PrepareCanvas(composer, client)) return false;
     CopyBackBuffer(composer.canvas);
     RenderTextGrid(composer.canvas.dc, -1, 0);
-    return ReadCanvasInto(composer.canvas, picture);
+    return VisitCanvasPixels(composer.canvas, visit);
+}
+
+bool ComposeConsoleFrame(FrameComposer& composer, Picture& picture) {
+    const bool composed = ComposeConsoleFrame(composer, [&picture](PixelView pixels) { CopyPixels(pixels, picture); });
+    if (!composed) picture = Picture{};
+    return composed;
 }
 
 void ReleaseFrameComposer(FrameComposer& composer) { DestroyCanvas(composer.canvas); }

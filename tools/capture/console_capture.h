@@ -25,6 +25,11 @@ struct FrameComposer {
 };
 // As ComposeConsoleFrame, into picture; false (picture empty) on failure.
 bool ComposeConsoleFrame(FrameComposer& composer, Picture& picture);
+// The same pixels handed to visit, in place where the platform allows (no
+// copy at all when the back buffer alone is the frame), while the console
+// lock is held: visit must be quick to let the console thread paint, and
+// must not keep the view. False, without the call, on failure.
+bool ComposeConsoleFrame(FrameComposer& composer, const std::function<void(PixelView)>& visit);
 void ReleaseFrameComposer(FrameComposer& composer);
 
 // Asks the console window for a repaint, waits until the console thread has

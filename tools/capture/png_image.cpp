@@ -41,7 +41,7 @@ void PutChunk(Bytes& out, const char type[4], const uint8_t* data, std::size_t l
 void PutChunk(Bytes& out, const char type[4], const Bytes& data) { PutChunk(out, type, data.data(), data.size()); }
 
 // Every row: filter type 0 (none), then R, G, B per pixel.
-void RgbScanlines(const Picture& picture, std::vector<uint8_t>& scanlines) {
+void RgbScanlines(PixelView picture, std::vector<uint8_t>& scanlines) {
     scanlines.clear();
     scanlines.reserve(static_cast<std::size_t>(picture.height) * (1 + 3 * static_cast<std::size_t>(picture.width)));
     for (int32_t y = 0; y < picture.height; ++y) {
@@ -75,21 +75,18 @@ Bytes PaletteChunkData(const PngImage& image) {
 
 }  // namespace
 
-bool MakePngImage(const Picture& picture, PngImage& image) {
-    if (picture.Empty()) return false;
-    image.width = picture.width;
-    image.height = picture.height;
-    IndexedImage indexed;
-    if (IndexPicture(picture, indexed)) {
-        image.bitDepth = static_cast<uint8_t>(indexed.bitDepth);
+bool MakePngImage(PixelView pixels, PngImage& image) {
+    if (pixels.Empty()) return false;
+    image.width = pixels.width;
+    image.height = pixels.height;
+    if (const int bitDepth = IndexPixels(pixels, image.palette, image.scanlines)) {
+        image.bitDepth = static_cast<uint8_t>(bitDepth);
         image.colourType = 3;
-        image.palette = std::move(indexed.palette);
-        image.scanlines = std::move(indexed.scanlines);
     } else {
         image.bitDepth = 8;
         image.colourType = 2;
         image.palette.clear();
-        RgbScanlines(picture, image.scanlines);
+        RgbScanlines(pixels, image.scanlines);
     }
     return true;
 }

@@ -17,8 +17,12 @@ struct PngImage {
     std::vector<uint8_t> scanlines;   // each row: filter byte 0, then its pixels
 };
 
-// False for an empty picture.
-bool MakePngImage(const Picture& picture, PngImage& image);
+// False for an empty picture. The image's memory is reused.
+bool MakePngImage(PixelView pixels, PngImage& image);
+
+// The PNG file of an image from MakePngImage; false when compressing fails.
+// Each encoder (png_zlib.cpp, png_stored.cpp) has its own.
+bool EncodePngImage(const PngImage& image, std::vector<unsigned char>& png);
 
 // The whole file: signature, IHDR, PLTE (for a palette), one IDAT holding
 // the zlib stream of the scanlines, IEND. No other chunk, so no time stamp.

@@ -109,33 +109,32 @@ void PackRow4(const uint32_t* in, std::size_t width, RowIndexer& indexer, uint8_
 
 // Packs every row at the given bit depth (4 or 8). False when the colours
 // outgrow the depth, found out at the end of the row where they do.
-bool PackRows(const Picture& picture, int bitDepth, IndexedImage& image) {
-    image.palette.clear();
-    RowIndexer indexer(image.palette);
+bool PackRows(PixelView picture, int bitDepth, std::vector<uint32_t>& palette, std::vector<uint8_t>& scanlines) {
+    palette.clear();
+    RowIndexer indexer(palette);
     const std::size_t width = static_cast<std::size_t>(picture.width);
     const std::size_t limit = bitDepth == 4 ? 16 : kMaxPaletteColours;
-    image.bitDepth = bitDepth;
-    image.stride = 1 + (bitDepth == 4 ? (width + 1) / 2 : width);
-    image.scanlines.resize(image.stride * static_cast<std::size_t>(picture.height));
+    const std::size_t stride = 1 + (bitDepth == 4 ? (width + 1) / 2 : width);
+    scanlines.resize(stride * static_cast<std::size_t>(picture.height));
     for (int32_t y = 0; y < picture.height; ++y) {
-        const uint32_t* in = picture.pixels.data() + static_cast<std::size_t>(y) * width;
-        uint8_t* out = image.scanlines.data() + static_cast<std::size_t>(y) * image.stride;
+        const uint32_t* in = picture.pixels + static_cast<std::size_t>(y) * width;
+        uint8_t* out = scanlines.data() + static_cast<std::size_t>(y) * stride;
         *out++ = 0;  // filter type none
         if (bitDepth == 8) {
             PackRow8(in, width, indexer, out);
         } else {
             PackRow4(in, width, indexer, out);
         }
-        if (indexer.Overflowed() || image.palette.size() > limit) return false;
+        if (indexer.Overflowed() || palette.size() > limit) return false;
     }
     return true;
 }
 
 }  // namespace
 
-bool IndexPicture(const Picture& picture, IndexedImage& image) {
-    image.palette.clear();
-    if (picture.Empty()) return false;
+int IndexPixels(PixelView pixels, std::vector<uint32_t>& palette, std::vector<uint8_t>& scanlines) {
+    if (pixels.Empty()) return 0;
     // Most pictures fit in 16 colours; the rest are packed again at 8 bits.
-    return PackRows(picture, 4, image) || PackRows(picture, 8, image);
+    if (PackRows(pixels, 4, palette, scanlines)) return 4;
+    return PackRows(pixels, 8, palette, scanlines) ? 8 : 0;
 }

@@ -9,14 +9,10 @@
 #include <cstdint>
 #include <vector>
 
-struct IndexedImage {
-    std::vector<uint32_t> palette;  // 0x00BBGGRR, one entry per colour
-    int bitDepth = 0;               // 4 or 8
-    std::size_t stride = 0;         // bytes of one scanline: filter byte 0, packed indices
-    std::vector<uint8_t> scanlines; // height * stride, top row first
-};
-
 constexpr std::size_t kMaxPaletteColours = 256;
 
-// False (image unspecified) when the picture holds more than 256 colours.
-bool IndexPicture(const Picture& picture, IndexedImage& image);
+// Fills palette (0x00BBGGRR entries) and scanlines (each row: filter byte 0,
+// then the packed indices) and returns the bit depth, 4 or 8; returns 0
+// (both unspecified) when the pixels hold more than 256 colours. The vectors'
+// memory is reused.
+int IndexPixels(PixelView pixels, std::vector<uint32_t>& palette, std::vector<uint8_t>& scanlines);

@@ -52,10 +52,13 @@ Bytes StoredZlib(const Bytes& raw) {
 
 }  // namespace
 
+bool EncodePngImage(const PngImage& image, std::vector<unsigned char>& png) {
+    AssemblePng(image, StoredZlib(image.scanlines), png);
+    return true;
+}
+
 bool EncodePng(const Picture& picture, std::vector<unsigned char>& png) {
     png.clear();
     PngImage image;
-    if (!MakePngImage(picture, image)) return false;
-    AssemblePng(image, StoredZlib(image.scanlines), png);
-    return true;
+    return MakePngImage(ViewOf(picture), image) && EncodePngImage(image, png);
 }

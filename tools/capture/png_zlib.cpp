@@ -13,27 +13,37 @@ namespace {
 
 constexpr int kLevel = 1;  // with Z_RLE every level finds the same runs
 
+// The output starts small (these pictures shrink a hundredfold) and doubles
+// when full, rather than being sized and cleared for the worst case.
 bool Deflate(const std::vector<uint8_t>& raw, std::vector<uint8_t>& stream) {
     z_stream z{};
     if (deflateInit2(&z, kLevel, Z_DEFLATED, 15, 8, Z_RLE) != Z_OK) return false;
-    stream.resize(deflateBound(&z, static_cast<uLong>(raw.size())));
     z.next_in = const_cast<Bytef*>(raw.data());
     z.avail_in = static_cast<uInt>(raw.size());
-    z.next_out = stream.data();
-    z.avail_out = static_cast<uInt>(stream.size());
-    const bool finished = deflate(&z, Z_FINISH) == Z_STREAM_END;
+    stream.resize(raw.size() / 64 + 1024);
+    int status = Z_OK;
+    while (status == Z_OK) {
+        if (z.total_out == stream.size()) stream.resize(2 * stream.size());
+        z.next_out = stream.data() + z.total_out;
+        z.avail_out = static_cast<uInt>(stream.size() - z.total_out);
+        status = deflate(&z, Z_FINISH);
+    }
     stream.resize(z.total_out);
     deflateEnd(&z);
-    return finished;
+    return status == Z_STREAM_END;
 }
 
 }  // namespace
 
+bool EncodePngImage(const PngImage& image, std::vector<unsigned char>& png) {
+    std::vector<uint8_t> stream;
+    if (!Deflate(image.scanlines, stream)) return false;
+    AssemblePng(image, stream, png);
+    return true;
+}
+
 bool EncodePng(const Picture& picture, std::vector<unsigned char>& png) {
     png.clear();
     PngImage image;
-    std::vector<uint8_t> stream;
-    if (!MakePngImage(picture, image) || !Deflate(image.scanlines, stream)) return false;
-    AssemblePng(image, stream, png);
-    return true;
+    return MakePngImage(ViewOf(picture), image) && EncodePngImage(image, png);
 }

@@ -12,22 +12,20 @@ FramePipeline::~FramePipeline() {
     Finish(ignored);
 }
 
-bool FramePipeline::Submit(Picture picture) {
+bool FramePipeline::Submit(PreparedFrame frame) {
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [this] { return failed_ || submitted_ - delivered_ < capacity_; });
     if (failed_) return false;
-    PreparedFrame frame;
     frame.number = ++submitted_;
-    frame.picture = std::move(picture);
     waiting_.push_back(std::move(frame));
     changed_.notify_all();
     return true;
 }
 
-Picture FramePipeline::TakeSparePicture() {
+PreparedFrame FramePipeline::TakeSpare() {
     std::lock_guard lock(mutex_);
-    if (spares_.empty()) return Picture{};
-    Picture spare = std::move(spares_.back());
+    if (spares_.empty()) return PreparedFrame{};
+    PreparedFrame spare = std::move(spares_.back());
     spares_.pop_back();
     return spare;
 }
@@ -81,7 +79,7 @@ void FramePipeline::DeliverInTurn(PreparedFrame& frame, bool prepared, std::stri
     }
     if (delivered) {
         ++delivered_;
-        if (spares_.size() < capacity_) spares_.push_back(std::move(frame.picture));
+        if (spares_.size() < capacity_) spares_.push_back(std::move(frame));
     } else {
         failed_ = true;
         error_ = error;

@@ -3,11 +3,12 @@
 // (PNG encoding), and the prepared frames reach the sink one at a time in
 // the order they were handed over, so the output does not depend on the
 // number of workers. At most `capacity` frames are under way at once, which
-// bounds the memory: Submit waits while that many are. Delivered pictures
-// come back through TakeSparePicture, so a long recording keeps reusing the
-// same few screenfuls of memory.
+// bounds the memory: Submit waits while that many are. Delivered frames
+// come back through TakeSpare, so a long recording keeps reusing the same
+// few screenfuls of memory.
 #pragma once
 #include "tools/capture/picture.h"
+#include "tools/capture/png_image.h"
 
 #include <condition_variable>
 #include <cstdint>
@@ -18,10 +19,13 @@
 #include <thread>
 #include <vector>
 
+// One frame on its way: the main thread fills the picture (for a video) or
+// the PNG image, Prepare may turn either into bytes.
 struct PreparedFrame {
     uint64_t number = 0;  // 1 for the first frame handed over
     Picture picture;
-    std::vector<unsigned char> bytes;  // what Prepare made of the picture
+    PngImage image;
+    std::vector<unsigned char> bytes;
 };
 
 // Each returns false with error set to stop the recording. Prepare runs on
@@ -36,11 +40,12 @@ public:
     FramePipeline(const FramePipeline&) = delete;
     FramePipeline& operator=(const FramePipeline&) = delete;
 
-    // Hands a picture over; false once a frame has failed (see Finish).
-    bool Submit(Picture picture);
-    // A picture that has been delivered, to be filled again (its memory is
+    // Hands a frame over (its number is set here); false once a frame has
+    // failed (see Finish).
+    bool Submit(PreparedFrame frame);
+    // A frame that has been delivered, to be filled again (its memory is
     // already mapped), or an empty one.
-    Picture TakeSparePicture();
+    PreparedFrame TakeSpare();
     // Waits until every frame handed over is delivered or the first failure,
     // and stops the workers. False with the first failure's error.
     bool Finish(std::string& error);
@@ -56,7 +61,7 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<PreparedFrame> waiting_;  // handed over, not yet taken by a worker
-    std::vector<Picture> spares_;        // delivered, for TakeSparePicture
+    std::vector<PreparedFrame> spares_;  // delivered, for TakeSpare
     uint64_t submitted_ = 0;
     uint64_t delivered_ = 0;  // frames 1..delivered_ have reached the sink
     bool closing_ = false;

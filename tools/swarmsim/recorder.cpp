@@ -9,6 +9,7 @@
 #include "runtime/core/prologue.h"
 #include "tools/capture/console_capture.h"
 #include "tools/capture/png.h"
+#include "tools/capture/png_image.h"
 #include "tools/swarmsim/frame_pipeline.h"
 #include "tools/swarmsim/process_stats.h"
 #include "tools/swarmsim/progress.h"
@@ -54,11 +55,12 @@ int EncoderThreads(const SimOptions& options) {
     return cores == 0 ? 1 : static_cast<int>(std::min(cores, 64u));
 }
 
-// PNG files: encoded on every worker, written in order of their numbers.
+// PNG files: indexed by the main thread, compressed on every worker and
+// written in order of their numbers.
 std::unique_ptr<FramePipeline> PngPipeline(const SimOptions& options) {
     const int threads = EncoderThreads(options);
     auto encode = [](PreparedFrame& frame, std::string& error) {
-        const bool encoded = EncodePng(frame.picture, frame.bytes);
+        const bool encoded = EncodePngImage(frame.image, frame.bytes);
         if (!encoded) error = "cannot encode frame " + std::to_string(frame.number);
         return encoded;
     };
@@ -83,19 +85,30 @@ std::unique_ptr<FramePipeline> VideoPipeline(VideoWriter& video) {
     ExitProcess(kWriteFailed);
 }
 
+// What the window shows now: as a picture for a video, or (indexed on this
+// thread, straight from the console's pixels, which spares copying a
+// screenful) as a PNG image. False when the window shows nothing.
+bool TakeFrame(bool video, FrameComposer& composer, PreparedFrame& frame) {
+    if (video) return ComposeConsoleFrame(composer, frame.picture) && !frame.picture.Empty();
+    bool made = false;
+    const bool composed =
+        ComposeConsoleFrame(composer, [&](PixelView pixels) { made = MakePngImage(pixels, frame.image); });
+    return composed && made;
+}
+
 // Runs the frames and hands every K-th picture to the pipeline; false with
 // error set when a picture could not be taken or the pipeline has failed.
-bool RunAndSubmit(const SimOptions& options, FramePipeline& pipeline, FrameComposer& composer, Progress& progress,
-                  std::string& error) {
+bool RunAndSubmit(const SimOptions& options, bool video, FramePipeline& pipeline, FrameComposer& composer,
+                  Progress& progress, std::string& error) {
     for (uint64_t frame = 1; frame <= options.frames; ++frame) {
         RunFrame(*options.rules);
         if (frame % options.every == 0) {
-            Picture picture = pipeline.TakeSparePicture();
-            if (!ComposeConsoleFrame(composer, picture) || picture.Empty()) {
+            PreparedFrame taken = pipeline.TakeSpare();
+            if (!TakeFrame(video, composer, taken)) {
                 error = "the console window shows nothing to record";
                 return false;
             }
-            if (!pipeline.Submit(std::move(picture))) return false;
+            if (!pipeline.Submit(std::move(taken))) return false;
         }
         ShowProgress(progress, frame);
     }
@@ -109,7 +122,7 @@ bool RunAndSubmit(const SimOptions& options, FramePipeline& pipeline, FrameCompo
     std::unique_ptr<FramePipeline> pipeline = video ? VideoPipeline(*video) : PngPipeline(options);
     std::string error, pipelineError;
     FrameComposer composer;
-    const bool ran = RunAndSubmit(options, *pipeline, composer, progress, error);
+    const bool ran = RunAndSubmit(options, video != nullptr, *pipeline, composer, progress, error);
     ReleaseFrameComposer(composer);
     const bool written = pipeline->Finish(pipelineError);
     pipeline.reset();
