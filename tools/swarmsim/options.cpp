@@ -27,7 +27,7 @@ const char* const kSwarmsimUsage =
     "               the same pictures as one video: H.264 in MP4, VP9 in WebM or\n"
     "               a palette GIF (not in the Windows build)\n"
     "  --every K    with --record: write after every K-th frame (default 1)\n"
-    "  --threads T  with --record DIR: encode PNG files on T threads (1 to 64;\n"
+    "  --threads T  with --record DIR: compress PNG files on T threads (1 to 64;\n"
     "               default one a core); the files are the same for any T\n"
     "  --video-fps F    with a video: frames per second it plays at (above 0, up\n"
     "               to 1000; default 60; a GIF keeps whole hundredths of a second)\n"
