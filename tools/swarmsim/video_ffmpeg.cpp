@@ -136,17 +136,22 @@ bool Failed(VideoWriter& video, const std::string& what, int code, std::string& 
     return false;
 }
 
-bool OpenEncoder(VideoWriter& video, int width, int height, std::string& error) {
-    const AVCodec* encoder = avcodec_find_encoder_by_name(EncoderName(video.settings));
+// The encoder's context, the stream, a frame and a packet.
+bool Allocate(VideoWriter& video, const AVCodec*& encoder, std::string& error) {
+    encoder = avcodec_find_encoder_by_name(EncoderName(video.settings));
     if (encoder == nullptr) {
-        error = std::string("cannot write ") + video.path + ": FFmpeg has no " + EncoderName(video.settings) + " encoder";
+        error = "cannot write " + video.path + ": FFmpeg has no " + EncoderName(video.settings) + " encoder";
         return false;
     }
     video.codec = avcodec_alloc_context3(encoder);
     video.stream = avformat_new_stream(video.format, nullptr);
     video.frame = av_frame_alloc();
     video.packet = av_packet_alloc();
-    if (!video.codec || !video.stream || !video.frame || !video.packet) return Failed(video, "encode", AVERROR(ENOMEM), error);
+    return (video.codec && video.stream && video.frame && video.packet) ||
+           Failed(video, "encode", AVERROR(ENOMEM), error);
+}
+
+bool OpenCodec(VideoWriter& video, const AVCodec* encoder, int width, int height, std::string& error) {
     AVCodecContext& codec = *video.codec;
     codec.width = width;
     codec.height = height;
@@ -161,15 +166,23 @@ bool OpenEncoder(VideoWriter& video, int width, int height, std::string& error) 
     if (code < 0) return Failed(video, "encode", code, error);
     video.stream->time_base = codec.time_base;
     video.stream->avg_frame_rate = codec.framerate;
-    if ((code = avcodec_parameters_from_context(video.stream->codecpar, video.codec)) < 0)
-        return Failed(video, "encode", code, error);
-    video.frame->format = codec.pix_fmt;
+    code = avcodec_parameters_from_context(video.stream->codecpar, video.codec);
+    return code >= 0 || Failed(video, "encode", code, error);
+}
+
+// Starts the encoder for frames of the first one's size and writes the
+// container's header.
+bool OpenEncoder(VideoWriter& video, int width, int height, std::string& error) {
+    const AVCodec* encoder = nullptr;
+    if (!Allocate(video, encoder, error) || !OpenCodec(video, encoder, width, height, error)) return false;
+    video.frame->format = video.codec->pix_fmt;
     video.frame->width = width;
     video.frame->height = height;
-    if ((code = av_frame_get_buffer(video.frame, 0)) < 0) return Failed(video, "encode", code, error);
+    int code = av_frame_get_buffer(video.frame, 0);
+    if (code < 0) return Failed(video, "encode", code, error);
     if ((code = avformat_write_header(video.format, nullptr)) < 0) return Failed(video, "write", code, error);
-    if (codec.pix_fmt == AV_PIX_FMT_PAL8) return true;
-    video.convert = sws_getContext(width, height, AV_PIX_FMT_RGB0, width, height, codec.pix_fmt,
+    if (video.codec->pix_fmt == AV_PIX_FMT_PAL8) return true;
+    video.convert = sws_getContext(width, height, AV_PIX_FMT_RGB0, width, height, video.codec->pix_fmt,
                                    SWS_BILINEAR | SWS_ACCURATE_RND, nullptr, nullptr, nullptr);
     return video.convert != nullptr || Failed(video, "encode", AVERROR(EINVAL), error);
 }
