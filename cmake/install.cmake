@@ -28,6 +28,11 @@ foreach(program swarm50 swarm5 swarmsim)
   endif()
 endforeach()
 
+# swarmsim's video writer, which it loads from lib/promptrt.
+if(TARGET swarmsimvideo)
+  install(TARGETS swarmsimvideo LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/promptrt COMPONENT programs)
+endif()
+
 # The library and the platform underneath it. The displays are object
 # libraries: their objects are linked into the user's program.
 set_target_properties(promptplatform PROPERTIES EXPORT_NAME platform)

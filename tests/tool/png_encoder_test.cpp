@@ -1,4 +1,4 @@
-// The PNG encoder linked into this test (libpng's or the stored-block one),
+// The PNG encoder linked into this test (zlib's or the stored-block one),
 // checked by decoding its files with libpng.
 #include "tests/tool/png_reader.h"
 #include "tests/tool/run_tool.h"
@@ -95,4 +95,62 @@ TEST(PngEncoder, WritesFilesAndReportsUnwritablePaths) {
     ASSERT_NE(file, nullptr) << error;
     EXPECT_FALSE(WritePngAndClose(file, refused, Picture{}, error));
     EXPECT_FALSE(std::filesystem::exists(refused));
+}
+
+namespace {
+
+// A picture whose pixels cycle through `colours` distinct colours.
+Picture PictureOfColours(int32_t width, int32_t height, uint32_t colours) {
+    Picture picture{width, height, {}};
+    picture.pixels.resize(static_cast<std::size_t>(width) * height);
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i)
+        picture.pixels[i] = static_cast<uint32_t>(i % colours) * 0x000101u;
+    return picture;
+}
+
+struct Header {
+    int bitDepth;
+    int colourType;
+};
+
+// IHDR follows the 8-byte signature: length, type, width, height, then the
+// bit depth and colour type.
+Header HeaderOf(const std::vector<unsigned char>& png) { return {png.at(24), png.at(25)}; }
+
+}  // namespace
+
+// The picture's colour count picks the format: 4-bit indices up to 16
+// colours, 8-bit up to 256, RGB beyond; each decodes to the same pixels,
+// with odd widths (a half-filled last byte at 4 bits) and runs long enough
+// for the eight-pixel shortcut.
+TEST(PngEncoder, IndexesPicturesOfFewColours) {
+    const struct {
+        uint32_t colours;
+        Header header;
+    } cases[] = {{1, {4, 3}}, {16, {4, 3}}, {17, {8, 3}}, {256, {8, 3}}, {257, {8, 2}}};
+    for (const auto& c : cases) {
+        for (const Picture& picture : {PictureOfColours(37, 29, c.colours), PictureOfColours(64, 40, c.colours)}) {
+            std::vector<unsigned char> png;
+            ASSERT_TRUE(EncodePng(picture, png));
+            EXPECT_EQ(HeaderOf(png).bitDepth, c.header.bitDepth) << c.colours;
+            EXPECT_EQ(HeaderOf(png).colourType, c.header.colourType) << c.colours;
+            ExpectRoundTrip(picture);
+        }
+    }
+
+    // Long runs of one colour broken by single pixels, at both depths.
+    Picture runs{203, 7, std::vector<uint32_t>(203 * 7, 0x000000u)};
+    for (std::size_t i = 0; i < runs.pixels.size(); i += 13) runs.pixels[i] = 0x00FF00u;
+    ExpectRoundTrip(runs);
+    for (std::size_t i = 5; i < runs.pixels.size(); i += 11) runs.pixels[i] = static_cast<uint32_t>(i);
+    ExpectRoundTrip(runs);
+
+    // The 257th colour comes in the middle of a row that goes on in known
+    // colours: the picture still needs RGB.
+    Picture late = PictureOfColours(300, 2, 256);
+    late.pixels[10] = 0xABCDEFu;
+    std::vector<unsigned char> png;
+    ASSERT_TRUE(EncodePng(late, png));
+    EXPECT_EQ(HeaderOf(png).colourType, 2);
+    ExpectRoundTrip(late);
 }

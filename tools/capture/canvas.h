@@ -6,6 +6,8 @@
 #include "platform/platform.h"
 #include "tools/capture/picture.h"
 
+#include <functional>
+
 struct Canvas {
     HDC dc = nullptr;
     HBITMAP bitmap = nullptr;
@@ -19,4 +21,10 @@ struct Canvas {
 bool CreateCanvas(int32_t width, int32_t height, Canvas& canvas);
 // The canvas's pixels, once every drawing into it has finished.
 Picture ReadCanvas(const Canvas& canvas);
+// The same into an existing picture, whose memory is reused; false (picture
+// emptied) when the canvas has no pixels.
+bool ReadCanvasInto(const Canvas& canvas, Picture& picture);
+// Calls visit with the canvas's pixels, in place where the platform allows
+// (visit must not draw); false, without the call, when it has none.
+bool VisitCanvasPixels(const Canvas& canvas, const std::function<void(PixelView)>& visit);
 void DestroyCanvas(Canvas& canvas);

@@ -1,5 +1,6 @@
 // The canvas on the project's own layer: a memory DC with a compatible
-// bitmap, whose surface (already 0x00BBGGRR) is read under the layer lock.
+// bitmap, whose surface (already 0x00BBGGRR) is read in place under the
+// layer lock.
 #include "platform/posix/gdi/objects.h"
 #include "tools/capture/canvas.h"
 
@@ -20,15 +21,11 @@ bool CreateCanvas(int32_t width, int32_t height, Canvas& canvas) {
     return true;
 }
 
-Picture ReadCanvas(const Canvas& canvas) {
-    Picture picture;
+bool VisitCanvasPixels(const Canvas& canvas, const std::function<void(PixelView)>& visit) {
     std::lock_guard lock(posix::LayerLock());
     const posix::Bitmap* bitmap = posix::AsBitmap(canvas.bitmap);
-    if (bitmap == nullptr || bitmap->surface.pixels == nullptr) return picture;
+    if (bitmap == nullptr || bitmap->surface.pixels == nullptr) return false;
     const posix::Surface& surface = bitmap->surface;
-    picture.width = surface.width;
-    picture.height = surface.height;
-    picture.pixels.assign(surface.pixels,
-                          surface.pixels + static_cast<std::size_t>(surface.width) * surface.height);
-    return picture;
+    visit(PixelView{surface.width, surface.height, surface.pixels});
+    return true;
 }

@@ -31,18 +31,15 @@ bool CreateCanvas(int32_t width, int32_t height, Canvas& canvas) {
     return true;
 }
 
-Picture ReadCanvas(const Canvas& canvas) {
-    Picture picture;
-    if (canvas.bits == nullptr) return picture;
+bool VisitCanvasPixels(const Canvas& canvas, const std::function<void(PixelView)>& visit) {
+    if (canvas.bits == nullptr) return false;
     GdiFlush();  // GDI may batch drawing calls; the bits are current only after this
-    picture.width = canvas.width;
-    picture.height = canvas.height;
     const auto* stored = static_cast<const uint32_t*>(canvas.bits);
-    const std::size_t count = static_cast<std::size_t>(canvas.width) * canvas.height;
-    picture.pixels.resize(count);
-    for (std::size_t i = 0; i < count; ++i) {
+    std::vector<uint32_t> pixels(static_cast<std::size_t>(canvas.width) * canvas.height);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
         const uint32_t value = stored[i];
-        picture.pixels[i] = ((value & 0xFF) << 16) | (value & 0xFF00) | ((value >> 16) & 0xFF);
+        pixels[i] = ((value & 0xFF) << 16) | (value & 0xFF00) | ((value >> 16) & 0xFF);
     }
-    return picture;
+    visit(PixelView{canvas.width, canvas.height, pixels.data()});
+    return true;
 }

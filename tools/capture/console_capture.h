@@ -1,6 +1,7 @@
 // Reading the console's pixels from the program's main thread, once
 // ProgramPrologue has returned (the window and the back buffer exist).
 #pragma once
+#include "tools/capture/canvas.h"
 #include "tools/capture/picture.h"
 
 #include <string>
@@ -15,6 +16,21 @@ Picture CaptureBackBuffer();
 // under the console lock, so the result does not depend on when the console
 // thread paints. Empty when the window has no client area.
 Picture ComposeConsoleFrame();
+
+// For picture after picture: the canvas is kept between calls (made again
+// only when the client area changes size) and the picture's memory reused,
+// which spares a recorder clearing and mapping a fresh screenful each frame.
+struct FrameComposer {
+    Canvas canvas;
+};
+// As ComposeConsoleFrame, into picture; false (picture empty) on failure.
+bool ComposeConsoleFrame(FrameComposer& composer, Picture& picture);
+// The same pixels handed to visit, in place where the platform allows (no
+// copy at all when the back buffer alone is the frame), while the console
+// lock is held: visit must be quick to let the console thread paint, and
+// must not keep the view. False, without the call, on failure.
+bool ComposeConsoleFrame(FrameComposer& composer, const std::function<void(PixelView)>& visit);
+void ReleaseFrameComposer(FrameComposer& composer);
 
 // Asks the console window for a repaint, waits until the console thread has
 // painted it and reads the client area as the paint left it. Empty on

@@ -1,4 +1,5 @@
-// PNG files of a Picture: 8-bit RGB, no ancillary chunks (no time stamp),
+// PNG files of a Picture: indexed (4 or 8 bits a pixel) when it has at most
+// 256 colours, 8-bit RGB otherwise; no ancillary chunks (no time stamp),
 // so the same picture always gives the same bytes.
 #pragma once
 #include "tools/capture/picture.h"
@@ -18,6 +19,14 @@ std::FILE* OpenPngFile(const std::string& path, std::string& error);
 // error says why and the file is removed, so no partial PNG stays behind.
 bool WritePngAndClose(std::FILE* file, const std::string& path, const Picture& picture,
                       std::string& error);
+
+// Writes an encoded PNG into a file from OpenPngFile and closes it; on
+// failure as WritePngAndClose.
+bool WriteBytesAndClose(std::FILE* file, const std::string& path, const std::vector<unsigned char>& png,
+                        std::string& error);
+
+// OpenPngFile and WriteBytesAndClose in one, for a PNG encoded beforehand.
+bool WritePngBytes(const std::string& path, const std::vector<unsigned char>& png, std::string& error);
 
 // OpenPngFile and WritePngAndClose in one.
 bool WritePngFile(const std::string& path, const Picture& picture, std::string& error);

@@ -26,6 +26,16 @@ bool WritePngAndClose(std::FILE* file, const std::string& path, const Picture& p
         error = "cannot encode the picture for " + path;
         return false;
     }
+    return WriteBytesAndClose(file, path, png, error);
+}
+
+bool WritePngBytes(const std::string& path, const std::vector<unsigned char>& png, std::string& error) {
+    std::FILE* file = OpenPngFile(path, error);
+    return file != nullptr && WriteBytesAndClose(file, path, png, error);
+}
+
+bool WriteBytesAndClose(std::FILE* file, const std::string& path, const std::vector<unsigned char>& png,
+                        std::string& error) {
     errno = 0;
     const bool written = std::fwrite(png.data(), 1, png.size(), file) == png.size();
     const int writeErrno = errno;

@@ -1,35 +1,19 @@
-// EncodePng without libraries, for the Windows build: Debian ships no libpng
-// or zlib for mingw-w64. The image data goes into "stored" (uncompressed)
-// deflate blocks, so all this needs is the block framing, CRC-32 and Adler-32.
-// The files are larger than compressed ones but every PNG reader takes them.
+// EncodePng without libraries, for the Windows build: Debian ships no zlib
+// for mingw-w64. The scanlines go into "stored" (uncompressed) deflate
+// blocks, so all this needs is the block framing and Adler-32. The files are
+// larger than compressed ones but every PNG reader takes them; pictures of
+// at most 256 colours are indexed, which at 4 bits a pixel makes them six
+// times smaller than RGB.
 #include "tools/capture/png.h"
+#include "tools/capture/png_image.h"
 
 #include <algorithm>
-#include <array>
-#include <cstring>
 
 namespace {
 
 using Bytes = std::vector<unsigned char>;
 
 constexpr std::size_t kMaxStoredBlock = 65535;
-
-std::array<uint32_t, 256> MakeCrcTable() {
-    std::array<uint32_t, 256> table{};
-    for (uint32_t n = 0; n < 256; ++n) {
-        uint32_t c = n;
-        for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        table[n] = c;
-    }
-    return table;
-}
-
-uint32_t Crc32(const unsigned char* data, std::size_t length) {
-    static const std::array<uint32_t, 256> table = MakeCrcTable();
-    uint32_t c = 0xFFFFFFFFu;
-    for (std::size_t i = 0; i < length; ++i) c = table[(c ^ data[i]) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
 
 uint32_t Adler32(const Bytes& data) {
     constexpr uint32_t kModulus = 65521;
@@ -43,31 +27,6 @@ uint32_t Adler32(const Bytes& data) {
 
 void PutBigEndian(Bytes& out, uint32_t value) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<unsigned char>(value >> shift));
-}
-
-// Length, type, data and the CRC over type and data.
-void PutChunk(Bytes& out, const char type[4], const Bytes& data) {
-    PutBigEndian(out, static_cast<uint32_t>(data.size()));
-    const std::size_t typeAt = out.size();
-    out.insert(out.end(), type, type + 4);
-    out.insert(out.end(), data.begin(), data.end());
-    PutBigEndian(out, Crc32(out.data() + typeAt, out.size() - typeAt));
-}
-
-// Every row starts with filter type 0 (none), then R, G, B per pixel.
-Bytes RawScanlines(const Picture& picture) {
-    Bytes raw;
-    raw.reserve(static_cast<std::size_t>(picture.height) * (1 + 3 * static_cast<std::size_t>(picture.width)));
-    for (int32_t y = 0; y < picture.height; ++y) {
-        raw.push_back(0);
-        for (int32_t x = 0; x < picture.width; ++x) {
-            const uint32_t colour = picture.At(x, y);
-            raw.push_back(static_cast<unsigned char>(colour & 0xFF));
-            raw.push_back(static_cast<unsigned char>((colour >> 8) & 0xFF));
-            raw.push_back(static_cast<unsigned char>((colour >> 16) & 0xFF));
-        }
-    }
-    return raw;
 }
 
 // A zlib stream of stored blocks: header 0x78 0x01, blocks of at most 65535
@@ -91,24 +50,15 @@ Bytes StoredZlib(const Bytes& raw) {
     return out;
 }
 
-Bytes HeaderChunkData(const Picture& picture) {
-    Bytes header;
-    PutBigEndian(header, static_cast<uint32_t>(picture.width));
-    PutBigEndian(header, static_cast<uint32_t>(picture.height));
-    // Bit depth 8, colour type 2 (RGB), compression 0, filter 0, no interlace.
-    header.insert(header.end(), {8, 2, 0, 0, 0});
-    return header;
-}
-
 }  // namespace
+
+bool EncodePngImage(const PngImage& image, std::vector<unsigned char>& png) {
+    AssemblePng(image, StoredZlib(image.scanlines), png);
+    return true;
+}
 
 bool EncodePng(const Picture& picture, std::vector<unsigned char>& png) {
     png.clear();
-    if (picture.Empty()) return false;
-    static constexpr unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    png.assign(kSignature, kSignature + sizeof kSignature);
-    PutChunk(png, "IHDR", HeaderChunkData(picture));
-    PutChunk(png, "IDAT", StoredZlib(RawScanlines(picture)));
-    PutChunk(png, "IEND", {});
-    return true;
+    PngImage image;
+    return MakePngImage(ViewOf(picture), image) && EncodePngImage(image, png);
 }

@@ -8,7 +8,8 @@ PROJECT_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libfreetype-dev libfontconfig-dev fonts-ipafont-mincho
-  libicu-dev libpng-dev libx11-dev
+  libicu-dev libpng-dev zlib1g-dev libx11-dev
+  libavcodec-dev libavformat-dev libswscale-dev libavutil-dev ffmpeg
   xvfb xauth xdotool xclip x11-utils imagemagick
   ibus ibus-anthy dbus-daemon libglib2.0-bin
   clang libclang-rt-14-dev

@@ -11,7 +11,9 @@
 const char* const kSwarmsimUsage =
     "usage: swarmsim --program swarm50|swarm5 [--seed S] [--frames N] [--draws]\n"
     "       swarmsim --program P [--seed S] --frames N --record DIR [--every K]\n"
-    "                [--screen WIDTHxHEIGHT]\n"
+    "                [--threads T] [--screen WIDTHxHEIGHT]\n"
+    "       swarmsim --program P [--seed S] --frames N --record FILE.mp4|.webm|.gif\n"
+    "                [--every K] [--video-fps F] [--video-lossless] [--screen WxH]\n"
     "       swarmsim --program P [--seed S] --frames N --fps [--screen WIDTHxHEIGHT]\n"
     "  --program P  the model to run: swarm50 or swarm5\n"
     "  --seed S     seed the set-up with S (-2147483648 to 4294967295, taken as\n"
@@ -21,7 +23,16 @@ const char* const kSwarmsimUsage =
     "  --record DIR run the programs' frame loop in the console window and write\n"
     "               what the window shows as DIR/frame-000001.png, ... (DIR is\n"
     "               created if missing); file n holds the picture after frame n*K\n"
+    "  --record FILE.mp4, FILE.webm, FILE.gif\n"
+    "               the same pictures as one video: H.264 in MP4, VP9 in WebM or\n"
+    "               a palette GIF (not in the Windows build)\n"
     "  --every K    with --record: write after every K-th frame (default 1)\n"
+    "  --threads T  with --record DIR: compress PNG files on T threads (1 to 64;\n"
+    "               default one a core); the files are the same for any T\n"
+    "  --video-fps F    with a video: frames per second it plays at (above 0, up\n"
+    "               to 1000; default 60; a GIF keeps whole hundredths of a second)\n"
+    "  --video-lossless with an MP4 or WebM: keep every pixel exact (RGB, larger\n"
+    "               files that fewer players take); a GIF is always exact\n"
     "  --fps        run the frame loop in the console window, write nothing and\n"
     "               print the time from process start to the first paint, the\n"
     "               frames per second (N at least 1) and the peak memory\n"
@@ -29,7 +40,7 @@ const char* const kSwarmsimUsage =
     "               1024x768; on Windows the real screen, which cannot be chosen)\n"
     "  --help       print this help\n"
     "Without --record and --fps no window is opened. Exit status 1 means a file\n"
-    "could not be written.\n";
+    "could not be written; an unfinished video file is removed.\n";
 
 namespace {
 
@@ -64,15 +75,47 @@ struct ParseState {
     bool everySeen = false;
     bool fpsSeen = false;
     bool screenSeen = false;
+    bool threadsSeen = false;
+    bool videoFpsSeen = false;
+    bool losslessSeen = false;
 };
 
 bool TakesValue(std::string_view option) {
     return option == "--program" || option == "--seed" || option == "--frames" ||
-           option == "--record" || option == "--every" || option == "--screen";
+           option == "--record" || option == "--every" || option == "--screen" ||
+           option == "--threads" || option == "--video-fps";
 }
 
-bool ParseFlag(std::string_view option, ParseState& state, std::string& error) {
+bool IsFlag(std::string_view option) {
+    return option == "--draws" || option == "--fps" || option == "--video-lossless";
+}
+
+bool ParseFlag(std::string_view option, SimOptions& options, ParseState& state, std::string& error) {
+    if (option == "--video-lossless") {
+        options.videoLossless = true;
+        return FirstTime(state.losslessSeen, option, error);
+    }
     return FirstTime(option == "--draws" ? state.drawsSeen : state.fpsSeen, option, error);
+}
+
+// A frame rate: a decimal number above 0 and at most 1000.
+bool ParseFrameRate(std::string_view text, double& rate) {
+    return ParseWhole(text, rate) && rate > 0.0 && rate <= 1000.0;
+}
+
+// The options that only some kinds of --record take.
+bool ParseRecordValue(std::string_view option, std::string_view value, SimOptions& options,
+                      ParseState& state, std::string& error) {
+    if (option == "--threads") {
+        if (!FirstTime(state.threadsSeen, option, error)) return false;
+        if (ParseWhole(value, options.threads) && options.threads >= 1 && options.threads <= 64) return true;
+        error = "threads " + std::string(value) + " is not a whole number from 1 to 64";
+        return false;
+    }
+    if (!FirstTime(state.videoFpsSeen, option, error)) return false;
+    if (ParseFrameRate(value, options.videoFps)) return true;
+    error = "video-fps " + std::string(value) + " is not a number above 0 and at most 1000";
+    return false;
 }
 
 bool ParseValue(std::string_view option, std::string_view value, SimOptions& options,
@@ -92,13 +135,16 @@ bool ParseValue(std::string_view option, std::string_view value, SimOptions& opt
         error = "frames " + std::string(value) + " is not a whole number from 0 to 18446744073709551615";
     } else if (option == "--record") {
         if (!FirstTime(state.recordSeen, option, error)) return false;
-        options.recordDirectory = value;
+        options.recordPath = value;
+        options.videoFormat = VideoFormatOf(value);
         if (!value.empty()) return true;
-        error = "--record needs a directory";
+        error = "--record needs a directory or a video file";
     } else if (option == "--every") {
         if (!FirstTime(state.everySeen, option, error)) return false;
         if (ParseWhole(value, options.every) && options.every > 0) return true;
         error = "every " + std::string(value) + " is not a whole number from 1 to 18446744073709551615";
+    } else if (option == "--threads" || option == "--video-fps") {
+        return ParseRecordValue(option, value, options, state, error);
     } else {
         if (!FirstTime(state.screenSeen, option, error)) return false;
         options.screenGiven = true;
@@ -123,12 +169,25 @@ bool ChooseMode(const ParseState& state, SimOptions& options, std::string& error
         error = "--every goes only with --record";
         return false;
     }
+    const bool video = state.recordSeen && options.videoFormat != VideoFormat::kNone;
+    if (state.threadsSeen && (!state.recordSeen || video)) {
+        error = "--threads goes only with --record DIR";
+        return false;
+    }
+    if ((state.videoFpsSeen || state.losslessSeen) && !video) {
+        error = "--video-fps and --video-lossless go only with --record FILE.mp4, .webm or .gif";
+        return false;
+    }
     if (state.screenSeen && !state.recordSeen && !state.fpsSeen) {
         error = "--screen goes only with --record or --fps";
         return false;
     }
     if (state.fpsSeen && options.frames == 0) {
         error = "--fps needs --frames of at least 1";
+        return false;
+    }
+    if (video && options.frames / options.every == 0) {
+        error = "a video needs at least one frame: --frames of at least --every (default 1)";
         return false;
     }
     options.mode = state.drawsSeen    ? SimMode::kDraws
@@ -145,8 +204,8 @@ ParseResult ParseSimOptions(int argc, const char* const* argv, SimOptions& optio
     for (int k = 1; k < argc; ++k) {
         const std::string_view option = argv[k];
         if (option == "--help") return ParseResult::kHelp;
-        if (option == "--draws" || option == "--fps") {
-            if (!ParseFlag(option, state, error)) return ParseResult::kError;
+        if (IsFlag(option)) {
+            if (!ParseFlag(option, options, state, error)) return ParseResult::kError;
             continue;
         }
         if (!TakesValue(option)) {

@@ -1,6 +1,7 @@
 // The command line of swarmsim.
 #pragma once
 #include "programs/swarm/swarm_model.h"
+#include "tools/swarmsim/video_format.h"
 
 #include <cstdint>
 #include <string>
@@ -9,7 +10,7 @@
 enum class SimMode {
     kParticles,  // print the particles (no window)
     kDraws,      // print the last frame's circles (no window)
-    kRecord,     // run the frame loop on the console and save frames as PNG files
+    kRecord,     // run the frame loop on the console and save frames as PNG files or a video
     kFps,        // run the frame loop on the console and print its speed
 };
 
@@ -19,8 +20,12 @@ struct SimOptions {
     uint32_t seed = 0;    // the 32-bit pattern of the given seed
     uint64_t frames = 0;  // frames to run after set-up
     SimMode mode = SimMode::kParticles;
-    std::string recordDirectory;
-    uint64_t every = 1;  // kRecord: save after every every-th frame
+    std::string recordPath;  // kRecord: a folder for PNG frames, or a video file
+    VideoFormat videoFormat = VideoFormat::kNone;  // kRecord: what recordPath names
+    uint64_t every = 1;      // kRecord: save after every every-th frame
+    int threads = 0;         // kRecord to a folder: PNG encoders; 0 for one a core
+    double videoFps = 60.0;  // kRecord to a video: frames per second it plays at
+    bool videoLossless = false;  // kRecord to a video: keep every pixel exact
     bool screenGiven = false;
     int32_t screenWidth = 1024;  // kRecord, kFps: the screen and window size
     int32_t screenHeight = 768;

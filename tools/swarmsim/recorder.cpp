@@ -1,6 +1,7 @@
 // Recording frames: after every K-th frame the picture that a paint would show
 // (the back buffer with the text layer over it) is composed under the console
-// lock and written as a PNG. The main thread alone draws into the back buffer,
+// lock and handed to a pipeline that writes it as a PNG file or a video frame
+// while the model runs on. The main thread alone draws into the back buffer,
 // so the pictures do not depend on when the console thread paints, and the
 // same seed gives the same files.
 #include "tools/swarmsim/recorder.h"
@@ -8,20 +9,30 @@
 #include "runtime/core/prologue.h"
 #include "tools/capture/console_capture.h"
 #include "tools/capture/png.h"
+#include "tools/capture/png_image.h"
+#include "tools/swarmsim/frame_pipeline.h"
 #include "tools/swarmsim/process_stats.h"
 #include "tools/swarmsim/progress.h"
 #include "tools/swarmsim/setup.h"
+#include "tools/swarmsim/video_writer.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <system_error>
+#include <thread>
 
 namespace {
 
 constexpr int kWriteFailed = 1;
 constexpr int kUsageError = 2;
+// Frames under way per PNG encoder: enough that no encoder waits for the
+// model, few enough to bound the memory (a 1920x1080 picture is 8 MiB).
+constexpr std::size_t kFramesPerEncoder = 2;
+constexpr std::size_t kVideoFramesUnderWay = 4;
 
 std::string FramePath(const std::string& directory, uint64_t number) {
     char name[40];
@@ -38,27 +49,89 @@ bool MakeDirectory(const std::string& directory, std::string& error) {
     return false;
 }
 
+int EncoderThreads(const SimOptions& options) {
+    if (options.threads > 0) return options.threads;
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores == 0 ? 1 : static_cast<int>(std::min(cores, 64u));
+}
+
+// PNG files: indexed by the main thread, compressed on every worker and
+// written in order of their numbers.
+std::unique_ptr<FramePipeline> PngPipeline(const SimOptions& options) {
+    const int threads = EncoderThreads(options);
+    auto encode = [](PreparedFrame& frame, std::string& error) {
+        const bool encoded = EncodePngImage(frame.image, frame.bytes);
+        if (!encoded) error = "cannot encode frame " + std::to_string(frame.number);
+        return encoded;
+    };
+    auto write = [directory = options.recordPath](PreparedFrame& frame, std::string& error) {
+        return WritePngBytes(FramePath(directory, frame.number), frame.bytes, error);
+    };
+    return std::make_unique<FramePipeline>(threads, kFramesPerEncoder * static_cast<std::size_t>(threads),
+                                           encode, write);
+}
+
+// A video: one worker feeds the encoder, which has threads of its own.
+std::unique_ptr<FramePipeline> VideoPipeline(VideoWriter& video) {
+    auto write = [&video](PreparedFrame& frame, std::string& error) {
+        return WriteVideoFrame(video, frame.picture, error);
+    };
+    return std::make_unique<FramePipeline>(1, kVideoFramesUnderWay, nullptr, write);
+}
+
 [[noreturn]] void FailWriting(Progress& progress, const std::string& error) {
     EndProgress(progress);
     std::fprintf(stderr, "swarmsim: %s\n", error.c_str());
     ExitProcess(kWriteFailed);
 }
 
-void SaveFrame(const std::string& directory, uint64_t number, Progress& progress) {
-    const Picture picture = ComposeConsoleFrame();
-    if (picture.Empty()) FailWriting(progress, "the console window shows nothing to record");
-    std::string error;
-    if (!WritePngFile(FramePath(directory, number), picture, error)) FailWriting(progress, error);
+// What the window shows now: as a picture for a video, or (indexed on this
+// thread, straight from the console's pixels, which spares copying a
+// screenful) as a PNG image. False when the window shows nothing.
+bool TakeFrame(bool video, FrameComposer& composer, PreparedFrame& frame) {
+    if (video) return ComposeConsoleFrame(composer, frame.picture) && !frame.picture.Empty();
+    bool made = false;
+    const bool composed =
+        ComposeConsoleFrame(composer, [&](PixelView pixels) { made = MakePngImage(pixels, frame.image); });
+    return composed && made;
 }
 
-[[noreturn]] void Record(const SimOptions& options) {
-    Progress progress = StartProgress(options.frames);
-    uint64_t saved = 0;
+// Runs the frames and hands every K-th picture to the pipeline; false with
+// error set when a picture could not be taken or the pipeline has failed.
+bool RunAndSubmit(const SimOptions& options, bool video, FramePipeline& pipeline, FrameComposer& composer,
+                  Progress& progress, std::string& error) {
     for (uint64_t frame = 1; frame <= options.frames; ++frame) {
         RunFrame(*options.rules);
-        if (frame % options.every == 0) SaveFrame(options.recordDirectory, ++saved, progress);
+        if (frame % options.every == 0) {
+            PreparedFrame taken = pipeline.TakeSpare();
+            if (!TakeFrame(video, composer, taken)) {
+                error = "the console window shows nothing to record";
+                return false;
+            }
+            if (!pipeline.Submit(std::move(taken))) return false;
+        }
         ShowProgress(progress, frame);
     }
+    return true;
+}
+
+// Ends the process: status 0 once every frame is written (and the video
+// file has its name), 1 otherwise, with the video's temporary file removed.
+[[noreturn]] void Record(const SimOptions& options, VideoWriter* video) {
+    Progress progress = StartProgress(options.frames);
+    std::unique_ptr<FramePipeline> pipeline = video ? VideoPipeline(*video) : PngPipeline(options);
+    std::string error, pipelineError;
+    FrameComposer composer;
+    const bool ran = RunAndSubmit(options, video != nullptr, *pipeline, composer, progress, error);
+    ReleaseFrameComposer(composer);
+    const bool written = pipeline->Finish(pipelineError);
+    pipeline.reset();
+    if (!written) error = pipelineError;
+    if (!ran || !written) {
+        if (video) AbandonVideo(video);
+        FailWriting(progress, error);
+    }
+    if (video && !FinishVideo(video, error)) FailWriting(progress, error);
     EndProgress(progress);
     ExitProcess(0);
 }
@@ -91,13 +164,20 @@ int RunOnConsole(const SimOptions& options) {
         std::fprintf(stderr, "swarmsim: %s\n", error.c_str());
         return kUsageError;
     }
-    if (options.mode == SimMode::kRecord && !MakeDirectory(options.recordDirectory, error)) {
+    VideoWriter* video = nullptr;
+    if (options.mode == SimMode::kRecord && options.videoFormat != VideoFormat::kNone) {
+        video = OpenVideo(options.recordPath, {options.videoFormat, options.videoFps, options.videoLossless}, error);
+        if (video == nullptr) {
+            std::fprintf(stderr, "swarmsim: %s\n", error.c_str());
+            return kWriteFailed;
+        }
+    } else if (options.mode == SimMode::kRecord && !MakeDirectory(options.recordPath, error)) {
         std::fprintf(stderr, "swarmsim: %s\n", error.c_str());
         return kWriteFailed;
     }
     ProgramPrologue();
     const std::optional<double> startUpSeconds = SecondsSinceProcessStart();
     SetUpModel(options);
-    if (options.mode == SimMode::kRecord) Record(options);
+    if (options.mode == SimMode::kRecord) Record(options, video);
     MeasureSpeed(options, startUpSeconds);
 }
