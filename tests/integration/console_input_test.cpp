@@ -132,17 +132,37 @@ TEST_F(ConsoleRuntime, PasteAppendsTheClipboardTextAndEchoesItAsPrinted) {
     EXPECT_EQ(RowText(0), "xab     c");
 }
 
-TEST_F(ConsoleRuntime, TheInputBufferNeverOverflowsAndTheCursorNeverLeavesTheRow) {
+// The line keeps exactly what its echo shows: a row holds 254 bytes.
+TEST_F(ConsoleRuntime, AtTheRightEdgeTheLineHoldsWhatTheEchoShows) {
     StartReading();
     headless::SetClipboardText(std::string(300, 'p'));
     Press(window, 'V', true);
-    EXPECT_EQ(InputLength(), 255);
-    EXPECT_EQ(InputText(), std::string(255, 'p'));
+    EXPECT_EQ(InputLength(), 254);
+    EXPECT_EQ(InputText(), std::string(254, 'p'));
     EXPECT_EQ(RowText(0), std::string(254, 'p'));
     Type(window, "q");
-    EXPECT_EQ(InputLength(), 255);
-    Press(window, VK_BACK);
     EXPECT_EQ(InputLength(), 254);
+    EXPECT_EQ(RowText(0), std::string(254, 'p'));
+    Press(window, VK_BACK);
+    EXPECT_EQ(InputText(), std::string(253, 'p'));
+    EXPECT_EQ(RowText(0), std::string(253, 'p'));
+    EXPECT_EQ(gRuntime.cursorColumn, 253);
+    Type(window, "q");
+    EXPECT_EQ(InputText(), std::string(253, 'p') + "q");
+    EXPECT_EQ(RowText(0), InputText());
+
+    // After bytes typed first there is less room; a tab counts when its first
+    // cell is on the row, and Backspace takes it away with one cell.
+    StartReading();
+    MoveCursor(0, 1);
+    Type(window, "ab");
+    headless::SetClipboardText(std::string(247, 'r') + "\tst");
+    Press(window, 'V', true);
+    EXPECT_EQ(InputText(), "ab" + std::string(247, 'r') + "\t");
+    EXPECT_EQ(RowText(1), "ab" + std::string(247, 'r') + std::string(5, ' '));
+    Press(window, VK_BACK);
+    EXPECT_EQ(InputText(), "ab" + std::string(247, 'r'));
+    EXPECT_EQ(RowText(1), "ab" + std::string(247, 'r') + std::string(4, ' '));
 
     // A pasted line break takes the echo to a new row; Backspace then stays
     // at column 0.
