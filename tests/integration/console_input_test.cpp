@@ -105,6 +105,39 @@ TEST_F(ConsoleRuntime, TypedBytesAreStoredEditedAndEchoedUntilEnter) {
     EXPECT_EQ(RowText(1), "");
 }
 
+// The keys reach the line as the platform delivers them: Ctrl+Enter and
+// Ctrl+Backspace are characters of their own, Alt with a letter is a system
+// key that the line never sees.
+TEST_F(ConsoleRuntime, ControlCombinationsAreStoredAndAltLettersAreNot) {
+    StartReading();
+    Type(window, "a");
+    Press(window, VK_RETURN, true);   // 10: stored, the read goes on
+    Press(window, VK_BACK, true);     // 127
+    Press(window, VK_OEM_4, true);    // 27
+    headless::InjectKey(window, 'X', {.alt = true});
+    headless::InjectKey(window, VK_MENU, {.alt = true});
+    ASSERT_TRUE(headless::WaitUntilIdle(window));
+    EXPECT_EQ(InputLength(), 4);
+    EXPECT_EQ(InputText(), "a\n\x7f\x1b");
+    Press(window, VK_RETURN);
+    EXPECT_EQ(InputLength(), -1);
+    EXPECT_EQ(InputText(), "a\n\x7f\x1b");
+}
+
+// While idle, every key down updates the last key code; Alt keys are system
+// keys and leave it alone.
+TEST_F(ConsoleRuntime, EveryKeyUpdatesTheLastKeyCode) {
+    for (UINT key : {UINT{VK_OEM_1}, UINT{VK_OEM_102}, UINT{VK_MULTIPLY}, UINT{VK_DIVIDE},
+                     UINT{VK_CONVERT}, UINT{VK_KANJI}, UINT{VK_F13}, UINT{VK_F24}, UINT{VK_PAUSE},
+                     UINT{VK_CAPITAL}}) {
+        Press(window, key);
+        EXPECT_EQ(gRuntime.lastKeyCode, key);
+    }
+    headless::InjectKey(window, 'Q', {.alt = true});
+    ASSERT_TRUE(headless::WaitUntilIdle(window));
+    EXPECT_EQ(gRuntime.lastKeyCode, VK_CAPITAL);
+}
+
 TEST_F(ConsoleRuntime, BackspaceWithNothingTypedChangesNothingButRebuildsTheCaret) {
     StartReading();
     MoveCursor(4, 1);

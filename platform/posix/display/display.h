@@ -4,6 +4,7 @@
 // into each program (promptdisplay_sdl or promptdisplay_headless).
 #pragma once
 #include "platform/posix/win32.h"
+#include "platform/posix/user/keyboard.h"
 
 #include <condition_variable>
 #include <mutex>
@@ -57,7 +58,8 @@ Display& ActiveDisplay();
 void DeliverClose(Window* window);
 void DeliverFocus(Window* window, bool gained);
 void DeliverResize(Window* window, int width, int height);
-void DeliverKeyDown(Window* window, UINT virtualKey, bool controlDown);
+void DeliverMinimised(Window* window);
+void DeliverKeyDown(Window* window, UINT virtualKey, KeyModifiers modifiers);
 void DeliverText(Window* window, const std::string& utf8);
 
 }  // namespace posix

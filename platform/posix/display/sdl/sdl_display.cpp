@@ -149,8 +149,10 @@ void SdlDisplay::Handle(const SDL_Event& event) {
         case SDL_QUIT: DeliverClose(window); break;
         case SDL_WINDOWEVENT: HandleWindowEvent(event.window); break;
         case SDL_KEYDOWN: {
-            UINT key = VirtualKeyFor(event.key.keysym.sym);
-            if (key != 0) DeliverKeyDown(window, key, (event.key.keysym.mod & KMOD_CTRL) != 0);
+            const KeyModifiers modifiers = ModifiersFor(event.key.keysym.mod);
+            if (modifiers.control != modifiers.alt) DropTextOfThisKey();
+            UINT key = VirtualKeyFor(event.key.keysym);
+            if (key != 0) DeliverKeyDown(window, key, modifiers);
             break;
         }
         case SDL_TEXTINPUT: DeliverText(window, event.text.text); break;
@@ -178,16 +180,49 @@ void SdlDisplay::HandleWindowEvent(const SDL_WindowEvent& event) {
             preedit_.Clear();
             DeliverFocus(window, false);
             break;
-        case SDL_WINDOWEVENT_SIZE_CHANGED: DeliverResize(window, event.data1, event.data2); break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            if (!minimised_) DeliverResize(window, event.data1, event.data2);
+            break;
+        case SDL_WINDOWEVENT_MINIMIZED: Minimise(window); break;
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED: Restore(window); [[fallthrough]];
         case SDL_WINDOWEVENT_EXPOSED:
-        case SDL_WINDOWEVENT_SHOWN:
-        case SDL_WINDOWEVENT_RESTORED: {
+        case SDL_WINDOWEVENT_SHOWN: {
             std::lock_guard lock(LayerLock());
             redraw_ = true;
             break;
         }
         default: break;
     }
+}
+
+// X11 reports text for Ctrl+1 or Alt+a, queued right behind the key press;
+// on the platform such keys type nothing, or their character comes from
+// TranslateMessage (WM_CHAR for Ctrl combinations, WM_SYSCHAR with Alt).
+// Only text that directly follows the key is its own: a later commit of the
+// input method still arrives.
+void SdlDisplay::DropTextOfThisKey() {
+    SDL_Event next;
+    if (SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 &&
+        next.type == SDL_TEXTINPUT)
+        SDL_PeepEvents(&next, 1, SDL_GETEVENT, SDL_TEXTINPUT, SDL_TEXTINPUT);
+}
+
+// A minimised window has a client area of 0x0, as on the platform: the
+// window gets WM_SIZE with SIZE_MINIMIZED, paints nothing and draws nowhere
+// until it is restored with its size back.
+void SdlDisplay::Minimise(Window* window) {
+    if (minimised_) return;
+    minimised_ = true;
+    DeliverMinimised(window);
+}
+
+void SdlDisplay::Restore(Window* window) {
+    if (!minimised_) return;
+    minimised_ = false;
+    int width = 0, height = 0;
+    SDL_GetWindowSize(sdlWindow_, &width, &height);
+    DeliverResize(window, width, height);
 }
 
 // The input method's candidate window goes below the composition point.

@@ -40,6 +40,9 @@ private:
     void Handle(const SDL_Event& event);
     void HandleWindowEvent(const SDL_WindowEvent& event);
     void ApplyCompositionPoint();
+    void DropTextOfThisKey();
+    void Minimise(Window* window);
+    void Restore(Window* window);
 
     // Presenting (sdl_present.cpp).
     void PresentIfDue();
@@ -68,6 +71,7 @@ private:
     ShownCaret shownCaret_;
     ShownCaret caretAtBlinkStart_;
     bool compositionSet_ = false;
+    bool minimised_ = false;  // the client area is reported as 0x0 meanwhile
     SDL_Rect composition_{};
     SdlComposition preedit_;       // the input method's text being composed
     SDL_BlendMode invertBlend_ = SDL_BLENDMODE_NONE;
