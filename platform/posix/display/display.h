@@ -24,8 +24,8 @@ public:
 
     // Opens the display's side of a window on the calling thread, which then
     // owns it. `width`/`height` hold the requested client size or CW_USEDEFAULT,
-    // and receive the size chosen. False (with a message on stderr) when no
-    // window can be opened. No lock.
+    // and receive the size chosen. False when no window can be opened, with
+    // the reason as the thread's last error (SetLastErrorText). No lock.
     virtual bool OpenWindow(Window* window, const std::string& titleUtf8, int& width,
                             int& height) = 0;
     // Shows the window. Owner thread, no lock.

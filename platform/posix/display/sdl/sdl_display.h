@@ -37,6 +37,7 @@ private:
     };
 
     bool Initialise();
+    bool Refuse(const std::string& reason);
     void Handle(const SDL_Event& event);
     void HandleWindowEvent(const SDL_WindowEvent& event);
     void ApplyCompositionPoint();
@@ -53,6 +54,7 @@ private:
 
     std::mutex initLock_;
     bool initTried_ = false;
+    std::string initError_;  // why Initialise failed
     std::atomic<bool> ready_{false};
     std::thread::id owner_;
     int screenWidth_ = 0, screenHeight_ = 0;
