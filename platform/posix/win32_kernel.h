@@ -2,6 +2,7 @@
 // collation and the ANSI code page (932, Shift-JIS).
 #pragma once
 #include "win32_types.h"
+#include <cstdarg>
 #include <pthread.h>
 
 #define HEAP_ZERO_MEMORY 0x00000008
@@ -10,6 +11,10 @@
 #define CSTR_EQUAL 2
 #define CSTR_GREATER_THAN 3
 #define INFINITE 0xFFFFFFFFu
+#define FORMAT_MESSAGE_IGNORE_INSERTS 0x00000200
+#define FORMAT_MESSAGE_FROM_SYSTEM 0x00001000
+#define ERROR_NOT_ENOUGH_MEMORY 8
+#define ERROR_DEVICE_NOT_AVAILABLE 4319
 
 // A critical section is a recursive mutex, as on Windows. The record starts
 // zero (it lives in zero-initialised state) and InitializeCriticalSection
@@ -41,6 +46,15 @@ void Sleep(DWORD milliseconds);
 DWORD GetTickCount();
 
 void OutputDebugStringA(LPCSTR text);
+
+// The calling thread's last error. FormatMessageA (FORMAT_MESSAGE_FROM_SYSTEM
+// into the caller's buffer) gives its text: for an error this layer set with
+// a text of its own (the display's reason, say) that text, else a short
+// description of the code. The text ends in CR LF, as on Windows.
+DWORD GetLastError();
+void SetLastError(DWORD error);
+DWORD FormatMessageA(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId,
+                     LPSTR buffer, DWORD size, va_list* arguments);
 
 int CompareStringA(LCID locale, DWORD flags, LPCSTR left, int leftLength,
                    LPCSTR right, int rightLength);

@@ -32,7 +32,7 @@ void CreateBackBuffer(HWND window) {
     HBITMAP bitmap = CreateCompatibleBitmap(windowDc, gRuntime.screenWidth, gRuntime.screenHeight);
     HDC memoryDc = CreateCompatibleDC(windowDc);
     if (windowDc == nullptr || bitmap == nullptr || memoryDc == nullptr) {
-        FatalRuntimeError("Console window: the back buffer could not be created");
+        FatalPlatformError("Console window: the back buffer could not be created");
     }
     gRuntime.backBufferBitmap = bitmap;
     gRuntime.backBufferDc = memoryDc;

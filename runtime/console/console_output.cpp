@@ -75,3 +75,19 @@ bool StoreConsoleText(const unsigned char* text) {
     }
     return scrolled;
 }
+
+int32_t ShownPrefixLength(const unsigned char* text, int32_t length, int32_t column) {
+    int32_t shown = 0;
+    while (shown < length && text[shown] != 0) {
+        if (text[shown] == kCarriageReturn && shown + 1 < length && text[shown + 1] == kLineFeed) {
+            column = 0;
+            shown += 2;
+            continue;
+        }
+        if (column > kLastTextCell) break;
+        column = text[shown] == kTab ? AdvanceColumn(column, kTabWidth - column % kTabWidth)
+                                     : AdvanceColumn(column, 1);
+        ++shown;
+    }
+    return shown;
+}

@@ -23,7 +23,7 @@ void CreateConsoleFont() {
     font.lfPitchAndFamily = FIXED_PITCH;
     lstrcpyA(font.lfFaceName, kFaceName);
     gRuntime.consoleFont = CreateFontIndirectA(&font);
-    if (gRuntime.consoleFont == nullptr) FatalRuntimeError("Console window: the font could not be created");
+    if (gRuntime.consoleFont == nullptr) FatalPlatformError("Console window: the font could not be created");
 }
 
 void RegisterConsoleClass() {
@@ -39,7 +39,7 @@ void RegisterConsoleClass() {
     windowClass.hbrBackground = (HBRUSH)GetStockObject(BLACK_BRUSH);
     windowClass.lpszClassName = kClassName;
     if (RegisterClassExA(&windowClass) == 0) {
-        FatalRuntimeError("Console window: the window class could not be registered");
+        FatalPlatformError("Console window: the window class could not be registered");
     }
 }
 
@@ -48,6 +48,6 @@ HWND CreateConsoleWindow() {
     HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, kClassName, kWindowTitle, WS_OVERLAPPEDWINDOW,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                   nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (window == nullptr) FatalRuntimeError("Console window: the window could not be created");
+    if (window == nullptr) FatalPlatformError("Console window: the window could not be created");
     return window;
 }

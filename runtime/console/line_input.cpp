@@ -5,6 +5,7 @@
 #include "runtime/console/line_input.h"
 #include "runtime/console/console.h"
 #include "runtime/console/console_lock.h"
+#include "runtime/console/console_output.h"
 #include "runtime/console/text_grid.h"
 #include "runtime/core/strings.h"
 
@@ -51,13 +52,23 @@ void FinishLine(CountedString& echo) {
     lineBreak[1] = '\n';
 }
 
-// Returns false when the buffer is full: the byte is dropped and not echoed,
-// so the screen never shows what the line does not hold.
+// The line keeps exactly the bytes its echo shows. A row holds 254 bytes and
+// lines do not wrap, so the echo cannot show everything the 255-byte buffer
+// could hold; a byte that would land beyond the row's last cell (or a zero
+// byte, which ends the row's text) is therefore refused, like a byte for a
+// full buffer. What the user sees is then what the program gets, and each
+// Backspace removes the byte whose cell it erases.
+int32_t AcceptedLength(const unsigned char* bytes, int32_t length) {
+    const int32_t room = kInputCapacity - gRuntime.inputLength;
+    return ShownPrefixLength(bytes, length < room ? length : room, gRuntime.cursorColumn);
+}
+
+// Returns false when the byte is refused: it is dropped and not echoed.
 bool StoreTypedByte(WPARAM code, CountedString& echo) {
     const unsigned char byte = static_cast<unsigned char>(code & 0xFF);
     {
         ConsoleLockHold hold;
-        if (gRuntime.inputLength >= kInputCapacity) return false;
+        if (AcceptedLength(&byte, 1) == 0) return false;
         gRuntime.inputBuffer[gRuntime.inputLength] = byte;
         ++gRuntime.inputLength;
     }
@@ -81,7 +92,7 @@ CountedString ReadClipboardText(HWND window) {
     return copy;
 }
 
-// Appends as much of the clipboard text as the buffer holds; the echo shows
+// Appends as much of the clipboard text as the line accepts; the echo shows
 // exactly the bytes appended. Returns false when the clipboard has no text.
 bool PasteClipboard(HWND window, CountedString& echo) {
     CountedString text = ReadClipboardText(window);
@@ -89,8 +100,7 @@ bool PasteClipboard(HWND window, CountedString& echo) {
     int32_t appended = 0;
     {
         ConsoleLockHold hold;
-        const int32_t room = kInputCapacity - gRuntime.inputLength;
-        appended = StrLength(text) < room ? StrLength(text) : room;
+        appended = AcceptedLength(reinterpret_cast<const unsigned char*>(text), StrLength(text));
         std::memcpy(gRuntime.inputBuffer + gRuntime.inputLength, text, static_cast<size_t>(appended));
         gRuntime.inputLength += appended;
         gRuntime.inputBuffer[gRuntime.inputLength] = 0;

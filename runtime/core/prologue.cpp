@@ -4,6 +4,8 @@
 #include "runtime/core/startup.h"
 #include "runtime/core/strings.h"
 
+#include <cstdio>
+
 namespace {
 
 constexpr DWORD kReadyPollMilliseconds = 20;
@@ -37,7 +39,14 @@ void ProgramPrologue() {
     WaitUntilPainted();
 }
 
+// The console thread is still running, and may be painting, when the main
+// routine ends. Returning to the C runtime would run the process's exit
+// handlers and static destructors (the platform layer's fonts and tables among
+// them) under its feet; ending the process here, as the platform does once the
+// entry point returns, stops every thread first. The C streams are flushed so
+// that nothing a program wrote is lost.
 int ProgramEpilogue() {
     FreeStringVariables();
-    return 0;
+    std::fflush(nullptr);
+    ExitProcess(0);
 }

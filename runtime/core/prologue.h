@@ -6,5 +6,7 @@
 // console thread and returns once the console window has been painted.
 void ProgramPrologue();
 
-// Releases the string variables; the main routine returns its result.
+// Releases the string variables and ends the process with exit code 0, every
+// thread at once, without running exit handlers. Declared to return the exit
+// code so that a main routine may end with `return ProgramEpilogue();`.
 int ProgramEpilogue();

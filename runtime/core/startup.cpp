@@ -2,6 +2,7 @@
 #include "runtime/core/startup.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -38,4 +39,25 @@ void FatalRuntimeError(const char* message) {
     OutputDebugStringA("\r\n");
     std::fprintf(stderr, "promptrt: fatal error: %s\n", message);
     ExitProcess(kFatalErrorExitCode);
+}
+
+void FatalPlatformError(const char* message) {
+    const DWORD error = GetLastError();
+    char reason[512] = "";
+    if (error != 0) {
+        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                       reason, sizeof reason, nullptr);
+    }
+    // The system's text ends in a line break.
+    size_t length = std::strlen(reason);
+    while (length > 0 && (reason[length - 1] == '\r' || reason[length - 1] == '\n' ||
+                          reason[length - 1] == ' '))
+        reason[--length] = 0;
+    char full[768];
+    if (length > 0) {
+        std::snprintf(full, sizeof full, "%s: %s", message, reason);
+    } else {
+        std::snprintf(full, sizeof full, "%s", message);
+    }
+    FatalRuntimeError(full);
 }

@@ -10,3 +10,8 @@ void MemFree(void* block);
 // that cannot be represented) on the debugger output and ends the process
 // with a non-zero exit code.
 [[noreturn]] void FatalRuntimeError(const char* message);
+
+// Like FatalRuntimeError for a platform call that just failed: the platform's
+// own reason for the calling thread's last error (GetLastError, in the words
+// of FormatMessageA) follows the message.
+[[noreturn]] void FatalPlatformError(const char* message);

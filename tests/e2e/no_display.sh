@@ -14,4 +14,16 @@ message=$(cat "$E2E_TMP/program.err" "$E2E_TMP/program.out")
 e2e_log "exit code $E2E_EXIT_CODE, message: $message"
 [[ $E2E_EXIT_CODE != 0 ]] || e2e_fail "exit code 0 without a display"
 [[ -n $message ]] || e2e_fail "no message on stderr or stdout"
+# The message names the cause: the display's own words, after the step.
+grep -q "window could not be created: no display available" <<<"$message" ||
+  e2e_fail "the message does not name the cause"
+
+# A display that cannot be reached is named.
+e2e_start unreachable env -u SDL_VIDEODRIVER DISPLAY=:4321 "$program"
+e2e_wait_exit "$E2E_LAST_PID" 60
+message=$(cat "$E2E_TMP/unreachable.err")
+e2e_log "unreachable display: exit code $E2E_EXIT_CODE, message: $message"
+[[ $E2E_EXIT_CODE != 0 ]] || e2e_fail "exit code 0 with an unreachable display"
+grep -q 'window could not be created: no display available: the X display ":4321"' <<<"$message" ||
+  e2e_fail "the message does not name the unreachable display"
 e2e_log "PASS"

@@ -105,6 +105,39 @@ TEST_F(ConsoleRuntime, TypedBytesAreStoredEditedAndEchoedUntilEnter) {
     EXPECT_EQ(RowText(1), "");
 }
 
+// The keys reach the line as the platform delivers them: Ctrl+Enter and
+// Ctrl+Backspace are characters of their own, Alt with a letter is a system
+// key that the line never sees.
+TEST_F(ConsoleRuntime, ControlCombinationsAreStoredAndAltLettersAreNot) {
+    StartReading();
+    Type(window, "a");
+    Press(window, VK_RETURN, true);   // 10: stored, the read goes on
+    Press(window, VK_BACK, true);     // 127
+    Press(window, VK_OEM_4, true);    // 27
+    headless::InjectKey(window, 'X', {.alt = true});
+    headless::InjectKey(window, VK_MENU, {.alt = true});
+    ASSERT_TRUE(headless::WaitUntilIdle(window));
+    EXPECT_EQ(InputLength(), 4);
+    EXPECT_EQ(InputText(), "a\n\x7f\x1b");
+    Press(window, VK_RETURN);
+    EXPECT_EQ(InputLength(), -1);
+    EXPECT_EQ(InputText(), "a\n\x7f\x1b");
+}
+
+// While idle, every key down updates the last key code; Alt keys are system
+// keys and leave it alone.
+TEST_F(ConsoleRuntime, EveryKeyUpdatesTheLastKeyCode) {
+    for (UINT key : {UINT{VK_OEM_1}, UINT{VK_OEM_102}, UINT{VK_MULTIPLY}, UINT{VK_DIVIDE},
+                     UINT{VK_CONVERT}, UINT{VK_KANJI}, UINT{VK_F13}, UINT{VK_F24}, UINT{VK_PAUSE},
+                     UINT{VK_CAPITAL}}) {
+        Press(window, key);
+        EXPECT_EQ(gRuntime.lastKeyCode, key);
+    }
+    headless::InjectKey(window, 'Q', {.alt = true});
+    ASSERT_TRUE(headless::WaitUntilIdle(window));
+    EXPECT_EQ(gRuntime.lastKeyCode, VK_CAPITAL);
+}
+
 TEST_F(ConsoleRuntime, BackspaceWithNothingTypedChangesNothingButRebuildsTheCaret) {
     StartReading();
     MoveCursor(4, 1);
@@ -132,17 +165,37 @@ TEST_F(ConsoleRuntime, PasteAppendsTheClipboardTextAndEchoesItAsPrinted) {
     EXPECT_EQ(RowText(0), "xab     c");
 }
 
-TEST_F(ConsoleRuntime, TheInputBufferNeverOverflowsAndTheCursorNeverLeavesTheRow) {
+// The line keeps exactly what its echo shows: a row holds 254 bytes.
+TEST_F(ConsoleRuntime, AtTheRightEdgeTheLineHoldsWhatTheEchoShows) {
     StartReading();
     headless::SetClipboardText(std::string(300, 'p'));
     Press(window, 'V', true);
-    EXPECT_EQ(InputLength(), 255);
-    EXPECT_EQ(InputText(), std::string(255, 'p'));
+    EXPECT_EQ(InputLength(), 254);
+    EXPECT_EQ(InputText(), std::string(254, 'p'));
     EXPECT_EQ(RowText(0), std::string(254, 'p'));
     Type(window, "q");
-    EXPECT_EQ(InputLength(), 255);
-    Press(window, VK_BACK);
     EXPECT_EQ(InputLength(), 254);
+    EXPECT_EQ(RowText(0), std::string(254, 'p'));
+    Press(window, VK_BACK);
+    EXPECT_EQ(InputText(), std::string(253, 'p'));
+    EXPECT_EQ(RowText(0), std::string(253, 'p'));
+    EXPECT_EQ(gRuntime.cursorColumn, 253);
+    Type(window, "q");
+    EXPECT_EQ(InputText(), std::string(253, 'p') + "q");
+    EXPECT_EQ(RowText(0), InputText());
+
+    // After bytes typed first there is less room; a tab counts when its first
+    // cell is on the row, and Backspace takes it away with one cell.
+    StartReading();
+    MoveCursor(0, 1);
+    Type(window, "ab");
+    headless::SetClipboardText(std::string(247, 'r') + "\tst");
+    Press(window, 'V', true);
+    EXPECT_EQ(InputText(), "ab" + std::string(247, 'r') + "\t");
+    EXPECT_EQ(RowText(1), "ab" + std::string(247, 'r') + std::string(5, ' '));
+    Press(window, VK_BACK);
+    EXPECT_EQ(InputText(), "ab" + std::string(247, 'r'));
+    EXPECT_EQ(RowText(1), "ab" + std::string(247, 'r') + std::string(4, ' '));
 
     // A pasted line break takes the echo to a new row; Backspace then stays
     // at column 0.

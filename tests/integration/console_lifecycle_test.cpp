@@ -120,7 +120,7 @@ TEST_F(ConsoleLifecycleDeathTest, WithoutAScreenTheProgramEndsWithAMessage) {
             StartConsoleRuntime();
             ExitProcess(0);  // not reached: the prologue must not return
         },
-        ExitedWithFailure, "window could not be created");
+        ExitedWithFailure, "window could not be created: the headless display is switched off");
 }
 
 TEST_F(ConsoleLifecycleDeathTest, AClassThatCannotBeRegisteredEndsTheProgramWithAMessage) {

@@ -90,6 +90,44 @@ TEST_F(ConsoleRuntime, AnEmptyClientAreaScrollsTheCursorToTheTopAndAtRowZeroNoth
     EXPECT_EQ(gRuntime.characterRows[0], sixthRow);
 }
 
+// Minimised, the window reports a 0x0 client area as on the platform: the
+// program keeps printing and drawing, the text scrolls to row 0 and nothing
+// reaches the window; restored, the window gets its size back and a paint
+// shows the back buffer with everything drawn meanwhile.
+TEST_F(ConsoleRuntime, WhileMinimisedPrintingAndDrawingGoOnAndRestoringShowsThem) {
+    headless::InjectMinimise(window);
+    ASSERT_TRUE(headless::WaitUntilIdle(window));
+    RECT client{1, 1, 1, 1};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 0);
+    EXPECT_EQ(client.bottom, 0);
+
+    for (int line = 0; line < 60; ++line) {
+        Print("minimised line\r\n");
+        Circle(300, 200, 50 + line, 4, 0, 0, 1.0, 0, 0);
+        if (line % 6 == 5) Cls(1);
+    }
+    Print("last");
+    ASSERT_TRUE(headless::WaitUntilIdle(window));
+    EXPECT_TRUE(headless::ReadClient(window).values.empty());
+    {
+        ConsoleLockHold hold;
+        EXPECT_EQ(gRuntime.cursorRow, 0);
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(gRuntime.characterRows[0])), "last");
+    }
+    const headless::Pixels graphics = ReadBackBuffer();
+    const int drawn = CountColour(graphics, kGreen, 0, 0, graphics.width, graphics.height);
+    EXPECT_GT(drawn, 0);
+
+    ResizeAndWait(window, kClientWidth, kClientHeight);
+    const headless::Pixels shown = headless::ReadClient(window);
+    ASSERT_EQ(shown.width, kClientWidth);
+    ASSERT_EQ(shown.height, kClientHeight);
+    EXPECT_EQ(CountColour(shown, kGreen, 0, 16, kClientWidth, kClientHeight),
+              CountColour(graphics, kGreen, 0, 16, kClientWidth, kClientHeight));
+    EXPECT_GT(CountColour(shown, kWhite, 0, 0, 4 * gRuntime.cellWidth, gRuntime.lineHeight), 0);
+}
+
 TEST_F(ConsoleRuntime, PrintingRestoresTheGraphicsRightOfTheText) {
     const int lineHeight = gRuntime.lineHeight;
     const int cellWidth = gRuntime.cellWidth;

@@ -39,8 +39,8 @@ TEST_F(ConsoleRuntime, LineInputShowsTheCaretAndReturnsTheEditedLine) {
     headless::InjectKeyDown(window, VK_RETURN);
     ASSERT_EQ(read.wait_for(std::chrono::seconds(10)), std::future_status::ready);
     const std::string line = TakeString(read.get());
-    // 255 bytes at most: "abd" and as much of the paste as fits.
-    EXPECT_EQ(line, "abd" + std::string(252, 'p'));
+    // What the row shows, 254 bytes: "abd" and as much of the paste as fits.
+    EXPECT_EQ(line, "abd" + std::string(251, 'p'));
     ASSERT_TRUE(headless::WaitUntilIdle(window));
     EXPECT_FALSE(headless::Caret(window).exists);
     headless::SetClipboardText(std::nullopt);

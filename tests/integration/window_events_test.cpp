@@ -76,6 +76,28 @@ TEST(WindowEvents, KeysBecomeCharactersWhereTheyGiveOne) {
     EXPECT_EQ(CharCodes(window), (std::vector<WPARAM>{13, 'x'}));
 }
 
+TEST(WindowEvents, AltKeysBecomeSystemKeysAndCharacters) {
+    WindowThread window;
+    ASSERT_TRUE(headless::WaitUntilIdle(window.window()));
+    HWND w = window.window();
+    headless::InjectKey(w, VK_MENU, {});
+    headless::InjectKey(w, 'F', {.alt = true});
+    headless::InjectKey(w, 'F', {.shift = true, .alt = true});
+    headless::InjectKey(w, 'F', {.control = true, .alt = true});  // AltGr: an ordinary key
+    ASSERT_TRUE(window.WaitForMessages(WM_SYSKEYDOWN, 3));
+    ASSERT_TRUE(headless::WaitUntilIdle(w));
+    std::vector<WPARAM> systemKeys, systemChars;
+    for (const Received& r : window.MessagesOf(WM_SYSKEYDOWN)) {
+        systemKeys.push_back(r.wParam);
+        EXPECT_NE(r.lParam & (LPARAM{1} << 29), 0);  // Alt held
+    }
+    for (const Received& r : window.MessagesOf(WM_SYSCHAR)) systemChars.push_back(r.wParam);
+    EXPECT_EQ(systemKeys, (std::vector<WPARAM>{VK_MENU, 'F', 'F'}));
+    EXPECT_EQ(systemChars, (std::vector<WPARAM>{'f', 'F'}));
+    EXPECT_EQ(window.MessagesOf(WM_KEYDOWN).size(), 1u);
+    EXPECT_TRUE(CharCodes(window).empty());
+}
+
 TEST(WindowEvents, TextArrivesAsCodePage932Bytes) {
     WindowThread window;
     // "a", HIRAGANA A (82 A0), KANJI "日" (93 FA), an emoji CP932 lacks, "~".
@@ -110,11 +132,14 @@ TEST(WindowEvents, ResizeGivesANewSurfaceAndRepaintsEverything) {
 
     // Minimised: no pixels, nothing to paint, drawing does nothing; restored:
     // everything is painted again.
-    headless::InjectResize(window.window(), 150, 0);
+    headless::InjectMinimise(window.window());
     ASSERT_TRUE(window.WaitForMessages(WM_SIZE, 2));
     ASSERT_TRUE(headless::WaitUntilIdle(window.window()));
     ASSERT_TRUE(GetClientRect(window.window(), &client));
+    EXPECT_EQ(client.right, 0);
     EXPECT_EQ(client.bottom, 0);
+    EXPECT_EQ(window.MessagesOf(WM_SIZE).back().wParam, static_cast<WPARAM>(SIZE_MINIMIZED));
+    EXPECT_EQ(window.MessagesOf(WM_SIZE).back().lParam, 0);
     HDC dc = GetDC(window.window());
     EXPECT_FALSE(PatBlt(dc, 0, 0, 10, 10, PATCOPY));
     ReleaseDC(window.window(), dc);
@@ -122,6 +147,8 @@ TEST(WindowEvents, ResizeGivesANewSurfaceAndRepaintsEverything) {
     headless::InjectResize(window.window(), 150, 40);
     ASSERT_TRUE(window.WaitForMessages(WM_PAINT, 2));
     EXPECT_EQ(window.MessagesOf(WM_PAINT).back().paintArea.bottom, 40);
+    EXPECT_EQ(window.MessagesOf(WM_SIZE).back().wParam, static_cast<WPARAM>(SIZE_RESTORED));
+    EXPECT_EQ(window.MessagesOf(WM_SIZE).back().lParam, 150 | (40 << 16));
 }
 
 TEST(WindowEvents, ClosingDestroysTheWindowAndEndsTheLoop) {

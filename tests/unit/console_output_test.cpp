@@ -1,6 +1,7 @@
 // Console output into a text grid the test allocates itself, with no window:
 // what ConsolePrint stores, where the cursor ends, and Asc.
 #include "runtime/console/console.h"
+#include "runtime/console/console_output.h"
 #include "runtime/console/text_grid.h"
 #include "runtime/core/strings.h"
 #include "tests/unit/runtime_reset.h"
@@ -142,6 +143,23 @@ TEST_F(ConsoleOutput, ALineBreakOnTheLastRowScrollsTheGrid) {
         ASSERT_NE(gRuntime.foreColourRows[row], nullptr);
         ASSERT_NE(gRuntime.backColourRows[row], nullptr);
     }
+}
+
+// What the echo of typed text shows is what the line keeps: the count must
+// agree with what printing the same bytes leaves on the row.
+TEST(ShownPrefixLength, CountsTheBytesThatLandOnACell) {
+    const auto shown = [](const std::string& text, int32_t column) {
+        return ShownPrefixLength(reinterpret_cast<const unsigned char*>(text.data()),
+                                 static_cast<int32_t>(text.size()), column);
+    };
+    EXPECT_EQ(shown(std::string(300, 'x'), 0), 254);
+    EXPECT_EQ(shown("abc", 252), 2);
+    EXPECT_EQ(shown("a", 254), 0);
+    EXPECT_EQ(shown("\tz", 250), 1);     // the tab fills 250..253; z has no cell
+    EXPECT_EQ(shown("a\r\nbc", 253), 5);  // the line break starts a new row
+    EXPECT_EQ(shown("a\r", 253), 1);      // a lone CR needs a cell of its own
+    EXPECT_EQ(shown(std::string("ab\0c", 4), 0), 2);
+    EXPECT_EQ(shown("abc", 0), 3);
 }
 
 TEST_F(ConsoleOutput, AscGivesTheFirstByteUnsignedAndConsumesTheString) {

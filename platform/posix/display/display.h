@@ -4,6 +4,7 @@
 // into each program (promptdisplay_sdl or promptdisplay_headless).
 #pragma once
 #include "platform/posix/win32.h"
+#include "platform/posix/user/keyboard.h"
 
 #include <condition_variable>
 #include <mutex>
@@ -23,8 +24,8 @@ public:
 
     // Opens the display's side of a window on the calling thread, which then
     // owns it. `width`/`height` hold the requested client size or CW_USEDEFAULT,
-    // and receive the size chosen. False (with a message on stderr) when no
-    // window can be opened. No lock.
+    // and receive the size chosen. False when no window can be opened, with
+    // the reason as the thread's last error (SetLastErrorText). No lock.
     virtual bool OpenWindow(Window* window, const std::string& titleUtf8, int& width,
                             int& height) = 0;
     // Shows the window. Owner thread, no lock.
@@ -57,7 +58,8 @@ Display& ActiveDisplay();
 void DeliverClose(Window* window);
 void DeliverFocus(Window* window, bool gained);
 void DeliverResize(Window* window, int width, int height);
-void DeliverKeyDown(Window* window, UINT virtualKey, bool controlDown);
+void DeliverMinimised(Window* window);
+void DeliverKeyDown(Window* window, UINT virtualKey, KeyModifiers modifiers);
 void DeliverText(Window* window, const std::string& utf8);
 
 }  // namespace posix

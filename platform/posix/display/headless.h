@@ -4,6 +4,7 @@
 // thread.
 #pragma once
 #include "platform/posix/win32.h"
+#include "platform/posix/user/keyboard.h"
 
 #include <chrono>
 #include <cstdint>
@@ -43,7 +44,10 @@ Pixels ReadComposed(HWND window);
 void InjectClose(HWND window);
 void InjectFocus(HWND window, bool gained);
 void InjectResize(HWND window, int width, int height);
+// Minimising gives a client area of 0x0; restoring is a resize to the old size.
+void InjectMinimise(HWND window);
 void InjectKeyDown(HWND window, UINT virtualKey, bool controlDown = false);
+void InjectKey(HWND window, UINT virtualKey, posix::KeyModifiers modifiers);
 void InjectText(HWND window, const std::string& utf8);
 // The clipboard's text (UTF-8); nullopt empties it.
 void SetClipboardText(std::optional<std::string> utf8);

@@ -2,8 +2,8 @@
 // program picks its display by linking promptdisplay_sdl or
 // promptdisplay_headless, whose ActiveDisplay replaces this one.
 #include "platform/posix/display/display.h"
+#include "platform/posix/kernel/last_error.h"
 
-#include <cstdio>
 
 namespace posix {
 namespace {
@@ -12,8 +12,8 @@ class MissingDisplay final : public Display {
 public:
     bool ScreenSize(int&, int&) override { return false; }
     bool OpenWindow(Window*, const std::string&, int&, int&) override {
-        std::fprintf(stderr, "promptrt: this program was linked without a display; "
-                             "no window can be opened\n");
+        SetLastErrorText(ERROR_DEVICE_NOT_AVAILABLE,
+                         "this program was linked without a display; no window can be opened");
         return false;
     }
     void ShowWindow(Window*) override {}

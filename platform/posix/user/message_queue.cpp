@@ -20,7 +20,7 @@ bool TakePosted(MessageQueue& queue, const MessageFilter& filter, MSG& out) {
     for (auto it = queue.posted.begin(); it != queue.posted.end(); ++it) {
         if (!filter.Accepts(it->message.hwnd, it->message.message)) continue;
         out = it->message;
-        if (out.message == WM_KEYDOWN || out.message == WM_KEYUP) NoteRetrievedKeyState(it->controlDown);
+        if (out.message >= WM_KEYDOWN && out.message <= WM_SYSKEYUP) NoteRetrievedKeyState(it->modifiers);
         queue.posted.erase(it);
         return true;
     }
@@ -87,9 +87,9 @@ void WakeQueue(MessageQueue& queue) {
     if (queue.ownsDisplayWindow) ActiveDisplay().Wake();
 }
 
-void PostToWindow(Window* window, UINT message, WPARAM wParam, LPARAM lParam, bool controlDown) {
+void PostToWindow(Window* window, UINT message, WPARAM wParam, LPARAM lParam, KeyModifiers modifiers) {
     window->queue->posted.push_back(
-        QueuedMessage{MakeMessage(AsHandle(window), message, wParam, lParam), controlDown});
+        QueuedMessage{MakeMessage(AsHandle(window), message, wParam, lParam), modifiers});
     WakeQueue(*window->queue);
 }
 
@@ -167,7 +167,7 @@ BOOL PostMessageA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     std::shared_ptr<MessageQueue> current = CurrentQueue();
     std::lock_guard lock(LayerLock());
     if (handle == nullptr) {
-        current->posted.push_back(QueuedMessage{MakeMessage(nullptr, message, wParam, lParam), false});
+        current->posted.push_back(QueuedMessage{MakeMessage(nullptr, message, wParam, lParam), KeyModifiers{}});
         WakeQueue(*current);
         return TRUE;
     }

@@ -3,6 +3,7 @@
 // the layer lock unless a comment says otherwise.
 #pragma once
 #include "platform/posix/gdi/objects.h"
+#include "platform/posix/user/keyboard.h"
 
 #include <condition_variable>
 #include <deque>
@@ -19,11 +20,11 @@ struct WindowClass {
     HBRUSH background;
 };
 
-// A message as queued: the message itself, and for keyboard messages whether
-// Ctrl was held when the key went down (TranslateMessage needs it).
+// A message as queued: the message itself, and for keyboard messages the
+// modifiers held when the key went down (TranslateMessage needs them).
 struct QueuedMessage {
     MSG message;
-    bool controlDown;
+    KeyModifiers modifiers;
 };
 
 // A message sent from another thread, waiting for the owner to handle it.
@@ -88,7 +89,7 @@ void WakeQueue(MessageQueue& queue);
 
 // Adds a message to the queue of the window's owner and wakes it. Lock held.
 void PostToWindow(Window* window, UINT message, WPARAM wParam, LPARAM lParam,
-                  bool controlDown = false);
+                  KeyModifiers modifiers = {});
 
 // Marks part of a window as needing paint (null area: all of it). Lock held.
 void InvalidateWindow(Window* window, const RECT* area, bool erase);
@@ -107,10 +108,10 @@ void ResizeWindowSurface(Window* window, int width, int height);
 // Removes the calling thread's caret if it belongs to the window. Lock NOT held.
 void DestroyCaretOf(Window* window);
 
-// The Ctrl state that came with the keyboard message GetMessageA last returned
-// on this thread; TranslateMessage reads it. No lock.
-void NoteRetrievedKeyState(bool controlDown);
-bool RetrievedControlDown();
+// The modifiers that came with the keyboard message GetMessageA last returned
+// on this thread; TranslateMessage reads them. No lock.
+void NoteRetrievedKeyState(KeyModifiers modifiers);
+KeyModifiers RetrievedKeyState();
 
 // Calls a window procedure. Lock NOT held.
 LRESULT CallWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);

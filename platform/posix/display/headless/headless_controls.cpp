@@ -92,8 +92,16 @@ void InjectResize(HWND window, int width, int height) {
     WithWindow(window, [=](Window* w) { posix::DeliverResize(w, width, height); });
 }
 
+void InjectMinimise(HWND window) {
+    WithWindow(window, [](Window* w) { posix::DeliverMinimised(w); });
+}
+
 void InjectKeyDown(HWND window, UINT virtualKey, bool controlDown) {
-    WithWindow(window, [=](Window* w) { posix::DeliverKeyDown(w, virtualKey, controlDown); });
+    InjectKey(window, virtualKey, posix::KeyModifiers{.control = controlDown});
+}
+
+void InjectKey(HWND window, UINT virtualKey, posix::KeyModifiers modifiers) {
+    WithWindow(window, [=](Window* w) { posix::DeliverKeyDown(w, virtualKey, modifiers); });
 }
 
 void InjectText(HWND window, const std::string& utf8) {

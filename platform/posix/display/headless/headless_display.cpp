@@ -2,9 +2,9 @@
 // events that tests inject.
 #include "platform/posix/display/display.h"
 #include "platform/posix/display/headless/headless_state.h"
+#include "platform/posix/kernel/last_error.h"
 #include "platform/posix/gdi/rects.h"
 
-#include <cstdio>
 
 namespace headless {
 
@@ -46,7 +46,8 @@ public:
         std::lock_guard lock(posix::LayerLock());
         State& state = GetState();
         if (!state.available) {
-            std::fprintf(stderr, "promptrt: the headless display is switched off; no window\n");
+            posix::SetLastErrorText(ERROR_DEVICE_NOT_AVAILABLE,
+                                    "the headless display is switched off; no window");
             return false;
         }
         if (width == CW_USEDEFAULT || height == CW_USEDEFAULT) {

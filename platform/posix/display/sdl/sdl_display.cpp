@@ -3,9 +3,10 @@
 
 #include "platform/posix/display/sdl/sdl_keys.h"
 #include "platform/posix/gdi/rects.h"
+#include "platform/posix/kernel/last_error.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace posix {
@@ -22,6 +23,22 @@ bool IsRealVideoDriver(const char* driver) {
     return driver != nullptr && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
 }
 
+// SDL falls back to a driver that shows nothing when no X11 or Wayland
+// display can be opened; its own words for that say little, so the display
+// asked for is named.
+std::string NoDisplayReason(const char* driver) {
+    const std::string fallback = std::string(" (SDL chose the \"") + (driver != nullptr ? driver : "none") +
+                                 "\" video driver)";
+    const char* x11 = std::getenv("DISPLAY");
+    if (x11 != nullptr && *x11 != 0)
+        return std::string("the X display \"") + x11 + "\" (DISPLAY) cannot be opened" + fallback;
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (wayland != nullptr && *wayland != 0)
+        return std::string("the Wayland display \"") + wayland + "\" (WAYLAND_DISPLAY) cannot be opened" +
+               fallback;
+    return "neither DISPLAY nor WAYLAND_DISPLAY is set" + fallback;
+}
+
 }  // namespace
 
 // SDL is initialised once, on the first thread that asks; that thread owns
@@ -34,24 +51,24 @@ bool SdlDisplay::Initialise() {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SdlComposition::ConfigureSdl();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "promptrt: no display available: %s\n", SDL_GetError());
+        initError_ = std::string("no display available: ") + SDL_GetError();
         return false;
     }
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!IsRealVideoDriver(driver)) {
-        std::fprintf(stderr,
-                     "promptrt: no display available: SDL chose the \"%s\" video driver; an X11 "
-                     "or Wayland display is required (is DISPLAY or WAYLAND_DISPLAY set?)\n",
-                     driver != nullptr ? driver : "none");
+        initError_ = "no display available: " + NoDisplayReason(driver);
         SDL_Quit();
         return false;
     }
     SDL_DisplayMode mode;
-    if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
-        screenWidth_ = mode.w;
-        screenHeight_ = mode.h;
-        if (mode.refresh_rate > 0) refreshMs_ = static_cast<Uint32>(std::max(1, 1000 / mode.refresh_rate));
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
+        initError_ = std::string("the display's size is unknown: ") + SDL_GetError();
+        SDL_Quit();
+        return false;
     }
+    screenWidth_ = mode.w;
+    screenHeight_ = mode.h;
+    if (mode.refresh_rate > 0) refreshMs_ = static_cast<Uint32>(std::max(1, 1000 / mode.refresh_rate));
     wakeEvent_ = SDL_RegisterEvents(1);
     owner_ = std::this_thread::get_id();
     invertBlend_ = SDL_ComposeCustomBlendMode(
@@ -59,6 +76,12 @@ bool SdlDisplay::Initialise() {
         SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE, SDL_BLENDOPERATION_ADD);
     ready_ = true;
     return true;
+}
+
+// Why the display cannot serve, for the caller's GetLastError and FormatMessageA.
+bool SdlDisplay::Refuse(const std::string& reason) {
+    SetLastErrorText(ERROR_DEVICE_NOT_AVAILABLE, reason);
+    return false;
 }
 
 bool SdlDisplay::ScreenSize(int& width, int& height) {
@@ -69,15 +92,10 @@ bool SdlDisplay::ScreenSize(int& width, int& height) {
 }
 
 bool SdlDisplay::OpenWindow(Window* window, const std::string& titleUtf8, int& width, int& height) {
-    if (!Initialise()) return false;
-    if (std::this_thread::get_id() != owner_) {
-        std::fprintf(stderr, "promptrt: the window must be created on the thread that opened the display\n");
-        return false;
-    }
-    if (sdlWindow_ != nullptr) {
-        std::fprintf(stderr, "promptrt: the SDL display shows one window at a time\n");
-        return false;
-    }
+    if (!Initialise()) return Refuse(initError_);
+    if (std::this_thread::get_id() != owner_)
+        return Refuse("the window must be created on the thread that opened the display");
+    if (sdlWindow_ != nullptr) return Refuse("the SDL display shows one window at a time");
     if (width == CW_USEDEFAULT || height == CW_USEDEFAULT) {
         SDL_Rect usable{0, 0, kDefaultWidth, kDefaultHeight + kFrameAllowance};
         SDL_GetDisplayUsableBounds(0, &usable);
@@ -89,10 +107,10 @@ bool SdlDisplay::OpenWindow(Window* window, const std::string& titleUtf8, int& w
                                   SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (sdlWindow_ != nullptr) renderer_ = SDL_CreateRenderer(sdlWindow_, -1, 0);
     if (renderer_ == nullptr) {
-        std::fprintf(stderr, "promptrt: cannot open a window: %s\n", SDL_GetError());
+        const std::string reason = std::string("cannot open a window: ") + SDL_GetError();
         if (sdlWindow_ != nullptr) SDL_DestroyWindow(sdlWindow_);
         sdlWindow_ = nullptr;
-        return false;
+        return Refuse(reason);
     }
     SDL_GetWindowSize(sdlWindow_, &width, &height);
     std::lock_guard lock(LayerLock());
@@ -149,8 +167,10 @@ void SdlDisplay::Handle(const SDL_Event& event) {
         case SDL_QUIT: DeliverClose(window); break;
         case SDL_WINDOWEVENT: HandleWindowEvent(event.window); break;
         case SDL_KEYDOWN: {
-            UINT key = VirtualKeyFor(event.key.keysym.sym);
-            if (key != 0) DeliverKeyDown(window, key, (event.key.keysym.mod & KMOD_CTRL) != 0);
+            const KeyModifiers modifiers = ModifiersFor(event.key.keysym.mod);
+            if (modifiers.control != modifiers.alt) DropTextOfThisKey();
+            UINT key = VirtualKeyFor(event.key.keysym);
+            if (key != 0) DeliverKeyDown(window, key, modifiers);
             break;
         }
         case SDL_TEXTINPUT: DeliverText(window, event.text.text); break;
@@ -178,16 +198,49 @@ void SdlDisplay::HandleWindowEvent(const SDL_WindowEvent& event) {
             preedit_.Clear();
             DeliverFocus(window, false);
             break;
-        case SDL_WINDOWEVENT_SIZE_CHANGED: DeliverResize(window, event.data1, event.data2); break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            if (!minimised_) DeliverResize(window, event.data1, event.data2);
+            break;
+        case SDL_WINDOWEVENT_MINIMIZED: Minimise(window); break;
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED: Restore(window); [[fallthrough]];
         case SDL_WINDOWEVENT_EXPOSED:
-        case SDL_WINDOWEVENT_SHOWN:
-        case SDL_WINDOWEVENT_RESTORED: {
+        case SDL_WINDOWEVENT_SHOWN: {
             std::lock_guard lock(LayerLock());
             redraw_ = true;
             break;
         }
         default: break;
     }
+}
+
+// X11 reports text for Ctrl+1 or Alt+a, queued right behind the key press;
+// on the platform such keys type nothing, or their character comes from
+// TranslateMessage (WM_CHAR for Ctrl combinations, WM_SYSCHAR with Alt).
+// Only text that directly follows the key is its own: a later commit of the
+// input method still arrives.
+void SdlDisplay::DropTextOfThisKey() {
+    SDL_Event next;
+    if (SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 &&
+        next.type == SDL_TEXTINPUT)
+        SDL_PeepEvents(&next, 1, SDL_GETEVENT, SDL_TEXTINPUT, SDL_TEXTINPUT);
+}
+
+// A minimised window has a client area of 0x0, as on the platform: the
+// window gets WM_SIZE with SIZE_MINIMIZED, paints nothing and draws nowhere
+// until it is restored with its size back.
+void SdlDisplay::Minimise(Window* window) {
+    if (minimised_) return;
+    minimised_ = true;
+    DeliverMinimised(window);
+}
+
+void SdlDisplay::Restore(Window* window) {
+    if (!minimised_) return;
+    minimised_ = false;
+    int width = 0, height = 0;
+    SDL_GetWindowSize(sdlWindow_, &width, &height);
+    DeliverResize(window, width, height);
 }
 
 // The input method's candidate window goes below the composition point.

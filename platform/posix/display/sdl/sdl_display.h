@@ -37,9 +37,13 @@ private:
     };
 
     bool Initialise();
+    bool Refuse(const std::string& reason);
     void Handle(const SDL_Event& event);
     void HandleWindowEvent(const SDL_WindowEvent& event);
     void ApplyCompositionPoint();
+    void DropTextOfThisKey();
+    void Minimise(Window* window);
+    void Restore(Window* window);
 
     // Presenting (sdl_present.cpp).
     void PresentIfDue();
@@ -50,6 +54,7 @@ private:
 
     std::mutex initLock_;
     bool initTried_ = false;
+    std::string initError_;  // why Initialise failed
     std::atomic<bool> ready_{false};
     std::thread::id owner_;
     int screenWidth_ = 0, screenHeight_ = 0;
@@ -68,6 +73,7 @@ private:
     ShownCaret shownCaret_;
     ShownCaret caretAtBlinkStart_;
     bool compositionSet_ = false;
+    bool minimised_ = false;  // the client area is reported as 0x0 meanwhile
     SDL_Rect composition_{};
     SdlComposition preedit_;       // the input method's text being composed
     SDL_BlendMode invertBlend_ = SDL_BLENDMODE_NONE;
