@@ -8,7 +8,8 @@ namespace {
 void CopyLayers(HDC target) {
     // The main thread's drawing and clearing wait while the layers are copied,
     // so a paint never shows a half-cleared buffer or a row being scrolled.
-    ConsoleLockHold hold;
+    // The lock is handed to the paint as soon as the main thread leaves it.
+    PaintLockHold hold;
     if (gRuntime.backBufferDc != nullptr) {
         BitBlt(target, 0, 0, gRuntime.screenWidth, gRuntime.screenHeight, gRuntime.backBufferDc, 0,
                0, SRCCOPY);

@@ -58,6 +58,12 @@ struct RuntimeState {
     // thread (printing, clearing, drawing) and the console thread (painting,
     // scrolling, line input). Readied by RuntimeStartup.
     CRITICAL_SECTION consoleLock;
+    // How many paints wait for the console lock; the main thread lets them in
+    // before it takes the lock again (console_lock.h).
+    std::atomic<int32_t> paintsWaiting;
+    // The part of the back buffer drawn since the graphics layer was last
+    // cleared, in pixels (empty when left >= right). Guarded by consoleLock.
+    RECT graphicsDrawn;
 
     // The program's own variables; each program lays its record over this
     // storage through ProgramVariables<T>().

@@ -1,8 +1,12 @@
 // Circle: one figure, drawn onto the window (visible at once) and then into
 // the back buffer (kept for every later paint).
 #include "runtime/console/console_lock.h"
+#include "runtime/graphics/drawn_area.h"
 #include "runtime/graphics/figure_geometry.h"
 #include "runtime/graphics/graphics.h"
+
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -21,6 +25,20 @@ void DrawFigure(HDC dc, const Figure& figure) {
                 figure.end.x, figure.end.y);
             break;
     }
+}
+
+// The pixels a figure may touch: its box, whose right and bottom edges the
+// platform may draw too, widened by a pixel on every side for the pen.
+RECT FigureArea(const RECT& box) {
+    auto widen = [](LONG a, LONG b, int64_t before, int64_t after) {
+        const int64_t low = std::min<int64_t>(a, b) - before;
+        const int64_t high = std::max<int64_t>(a, b) + after;
+        return std::pair{static_cast<LONG>(std::max<int64_t>(low, INT32_MIN)),
+                         static_cast<LONG>(std::min<int64_t>(high, INT32_MAX))};
+    };
+    const auto [left, right] = widen(box.left, box.right, 1, 2);
+    const auto [top, bottom] = widen(box.top, box.bottom, 1, 2);
+    return RECT{left, top, right, bottom};
 }
 
 // Both surfaces are drawn under the console lock: a paint cannot copy the
@@ -42,7 +60,10 @@ void DrawOnWindowAndBackBuffer(const Figure& figure, HPEN pen, HBRUSH brush) {
         keptBrush = SelectObject(back, brush);
     }
     if (surface != nullptr) DrawFigure(surface, figure);
-    if (back != nullptr) DrawFigure(back, figure);
+    if (back != nullptr) {
+        DrawFigure(back, figure);
+        NoteGraphicsDrawn(FigureArea(figure.box));
+    }
     // Nothing is deleted while a live surface still holds it: the window
     // surface goes back and the back buffer gets its own pen and brush back
     // before the caller deletes them.

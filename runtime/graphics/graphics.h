@@ -6,7 +6,8 @@
 COLORREF PaletteColor(int32_t index);
 
 // Mode 0 or 1: clears the text layer; 2: the graphics layer; 3: both; any
-// other: nothing. Every mode then asks for a repaint of the whole window.
+// other: nothing. Then asks for a repaint of what changed (the whole window
+// for a mode that clears nothing).
 void Cls(int32_t mode);
 
 // Draws an ellipse (start = end = 0), an open arc, or a sector (either angle

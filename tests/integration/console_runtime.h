@@ -7,6 +7,7 @@
 #include "runtime/console/console_lock.h"
 #include "runtime/console/text_grid.h"
 #include "runtime/core/prologue.h"
+#include "runtime/graphics/drawn_area.h"
 #include "runtime/graphics/graphics.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,7 @@ inline void FillBackBuffer(const RECT& area, COLORREF colour) {
     HGDIOBJ previous = SelectObject(gRuntime.backBufferDc, brush);
     PatBlt(gRuntime.backBufferDc, area.left, area.top, area.right - area.left, area.bottom - area.top,
            PATCOPY);
+    NoteGraphicsDrawn(area);
     SelectObject(gRuntime.backBufferDc, previous);
     DeleteObject(brush);
 }

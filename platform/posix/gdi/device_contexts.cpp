@@ -50,7 +50,7 @@ RECT DrawableArea(DeviceContext* dc) {
 
 void NoteDrawn(DeviceContext* dc, const RECT& area) {
     if (dc->window == nullptr || IsEmptyRect(area)) return;
-    WindowSurfaceChanged(dc->window, area);
+    WindowSurfaceChanged(dc->window, area, dc->paint);
 }
 
 }  // namespace posix

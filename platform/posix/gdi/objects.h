@@ -60,6 +60,7 @@ struct DeviceContext : GdiObject {
     Window* window;   // window DC, or null
     Bitmap* bitmap;   // selected bitmap of a memory DC, or null
     bool hasClip;
+    bool paint;       // made by BeginPaint
     RECT clip;
     Pen* pen;
     Brush* brush;
@@ -85,9 +86,10 @@ RECT DrawableArea(DeviceContext* dc);
 // nothing for memory DCs.
 void NoteDrawn(DeviceContext* dc, const RECT& area);
 
-// Window-layer hooks used by the above (implemented in user/).
+// Window-layer hooks used by the above (implemented in user/). `byPaint`:
+// drawn through the DC of a paint.
 Surface* WindowSurface(Window* window);
-void WindowSurfaceChanged(Window* window, const RECT& area);
+void WindowSurfaceChanged(Window* window, const RECT& area, bool byPaint);
 
 // The defaults of a fresh device context: a black pen, a white brush and the
 // system font, all stock records; and the empty 0x0 bitmap a memory DC holds

@@ -26,10 +26,14 @@ void EraseBackground(Window* window, const RECT& area) {
         uint32_t* row = window->surface.pixels + static_cast<size_t>(y) * window->surface.width;
         std::fill(row + area.left, row + area.right, brush->colour);
     }
-    WindowSurfaceChanged(window, area);
+    WindowSurfaceChanged(window, area, true);
 }
 
 }  // namespace
+
+bool PaintPending(const Window& window) {
+    return window.alive && window.visible && !IsEmptyRect(window.invalid);
+}
 
 void InvalidateWindow(Window* window, const RECT* area, bool erase) {
     RECT client = ClientRect(window);
@@ -67,10 +71,13 @@ HDC BeginPaint(HWND handle, LPPAINTSTRUCT paint) {
     bool erase = window->eraseBackground;
     window->invalid = RECT{};
     window->eraseBackground = false;
+    window->paintedAt = std::chrono::steady_clock::now();
+    window->drawnSincePaint = false;
     if (erase) EraseBackground(window, area);
 
     DeviceContext* dc = NewDeviceContext(window);
     if (dc == nullptr) return nullptr;
+    dc->paint = true;
     dc->hasClip = true;
     dc->clip = area;
     std::memset(paint, 0, sizeof *paint);

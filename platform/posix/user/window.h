@@ -5,6 +5,7 @@
 #include "platform/posix/gdi/objects.h"
 #include "platform/posix/user/keyboard.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -65,6 +66,11 @@ struct Window {
     RECT invalid{};        // area needing paint (bounding rectangle)
     bool eraseBackground = false;
     RECT changed{};        // pixels drawn since the display last presented
+    // When the window was last painted, and whether anything has been drawn
+    // on it since (outside a paint): the display waits for that drawing, or
+    // for a while, before it presents a fresh paint (present_timing.h).
+    std::chrono::steady_clock::time_point paintedAt{};
+    bool drawnSincePaint = true;
     Caret caret;
     bool hasCompositionPoint = false;
     POINT compositionPoint{};
@@ -93,6 +99,11 @@ void PostToWindow(Window* window, UINT message, WPARAM wParam, LPARAM lParam,
 
 // Marks part of a window as needing paint (null area: all of it). Lock held.
 void InvalidateWindow(Window* window, const RECT* area, bool erase);
+
+// True when part of a shown window waits for its WM_PAINT. A display presents
+// such a window only once it has been painted: after a clear the window shows
+// what its paint copies, never the picture from before. Lock held.
+bool PaintPending(const Window& window);
 
 // True when the queue's owner has something to do: a message, a quit, a paint
 // or pixels to present. Lock held.

@@ -46,10 +46,17 @@ Surface* WindowSurface(Window* window) {
     return window->alive && window->surface.pixels != nullptr ? &window->surface : nullptr;
 }
 
-void WindowSurfaceChanged(Window* window, const RECT& area) {
-    bool wasClean = IsEmptyRect(window->changed);
+// The owner is woken when there is something new to present: the first
+// change since the last present, and the first drawing after a paint, which
+// a display may be waiting for.
+void WindowSurfaceChanged(Window* window, const RECT& area, bool byPaint) {
+    bool wake = IsEmptyRect(window->changed);
     window->changed = BoundingRect(window->changed, area);
-    if (wasClean) WakeQueue(*window->queue);
+    if (!byPaint && !window->drawnSincePaint) {
+        window->drawnSincePaint = true;
+        wake = true;
+    }
+    if (wake) WakeQueue(*window->queue);
 }
 
 LRESULT CallWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -2,6 +2,7 @@
 // events that tests inject.
 #include "platform/posix/display/display.h"
 #include "platform/posix/display/headless/headless_state.h"
+#include "platform/posix/display/present_timing.h"
 #include "platform/posix/kernel/last_error.h"
 #include "platform/posix/gdi/rects.h"
 
@@ -21,14 +22,20 @@ bool OwnedHere(const Window* window) {
     return window->alive && window->queue == posix::CurrentQueue();
 }
 
-using Clock = std::chrono::steady_clock;
+using Clock = posix::PresentClock;
 constexpr auto kRefresh = std::chrono::microseconds(16667);  // a 60 Hz display
 
-// A window of the calling thread with pixels not yet presented. Lock held.
-bool HasChangedWindow() {
+posix::PresentClock::duration TimeToPresent(const Window& window, Clock::time_point now) {
+    return posix::TimeToPresent(window, posix::PresentTiming{GetState().lastPresent, kRefresh}, now);
+}
+
+// How long until a window of the calling thread may present its changed
+// pixels; duration::max() when none has any to present. Lock held.
+Clock::duration TimeToNextPresent(Clock::time_point now) {
+    Clock::duration wait = Clock::duration::max();
     for (Window* window : posix::AllWindows())
-        if (OwnedHere(window) && !posix::IsEmptyRect(window->changed)) return true;
-    return false;
+        if (OwnedHere(window)) wait = std::min(wait, TimeToPresent(*window, now));
+    return wait;
 }
 
 class HeadlessDisplay final : public posix::Display {
@@ -68,19 +75,21 @@ public:
     }
 
     // Presenting only forgets the changed area and counts. As on a real
-    // display, changes are presented at most once per refresh: drawing that
-    // goes on meanwhile joins the pending change and wakes nobody.
+    // display, changes are presented when present_timing.h says so, at most
+    // once per refresh: drawing that goes on meanwhile joins the pending
+    // change and wakes nobody.
     void ProcessEvents() override {
         std::lock_guard lock(posix::LayerLock());
         State& state = GetState();
-        if (HasChangedWindow() && Clock::now() >= state.lastPresent + kRefresh) {
-            for (Window* window : posix::AllWindows()) {
-                if (!OwnedHere(window) || posix::IsEmptyRect(window->changed)) continue;
-                window->changed = RECT{};
-                ++state.presents;
-            }
-            state.lastPresent = Clock::now();
+        const Clock::time_point now = Clock::now();
+        bool presented = false;
+        for (Window* window : posix::AllWindows()) {
+            if (!OwnedHere(window) || TimeToPresent(*window, now) != Clock::duration::zero()) continue;
+            window->changed = RECT{};
+            ++state.presents;
+            presented = true;
         }
+        if (presented) state.lastPresent = now;
         state.observers.notify_all();
     }
 
@@ -88,8 +97,10 @@ public:
                        std::condition_variable& queueSignal) override {
         State& state = GetState();
         state.observers.notify_all();
-        if (HasChangedWindow()) {
-            queueSignal.wait_until(lock, state.lastPresent + kRefresh);
+        const Clock::time_point now = Clock::now();
+        const Clock::duration wait = TimeToNextPresent(now);
+        if (wait != Clock::duration::max()) {
+            queueSignal.wait_until(lock, now + std::max(wait, Clock::duration(1)));
         } else {
             queueSignal.wait(lock);
         }

@@ -4,6 +4,7 @@
 // wake event.
 #pragma once
 #include "platform/posix/display/display.h"
+#include "platform/posix/display/present_timing.h"
 #include "platform/posix/display/sdl/sdl_composition.h"
 #include "platform/posix/user/window.h"
 
@@ -51,6 +52,7 @@ private:
     void DrawCaret();
     ShownCaret CurrentCaret();   // lock held; blink phase applied
     Uint32 MillisecondsToNextWork();  // lock held; SDL_WaitEventTimeout's timeout
+    PresentClock::duration PixelsDueIn(PresentClock::time_point now) const;  // lock held
 
     std::mutex initLock_;
     bool initTried_ = false;
@@ -68,7 +70,7 @@ private:
     SDL_Texture* texture_ = nullptr;
     int textureWidth_ = 0, textureHeight_ = 0;
     bool redraw_ = false;          // the frame must be presented again (expose, resize)
-    Uint32 lastPresent_ = 0;
+    PresentClock::time_point lastPresent_{};
     Uint32 blinkStart_ = 0;        // when the caret last changed; blink phase counts from here
     ShownCaret shownCaret_;
     ShownCaret caretAtBlinkStart_;

@@ -3,6 +3,7 @@
 // the input method's composition text covers both.
 #include "platform/posix/display/sdl/sdl_display.h"
 
+#include "platform/posix/display/present_timing.h"
 #include "platform/posix/gdi/rects.h"
 
 #include <algorithm>
@@ -28,12 +29,22 @@ SdlDisplay::ShownCaret SdlDisplay::CurrentCaret() {
     return raw;
 }
 
+// Changed pixels wait for what TimeToPresent says; an expose or resize is
+// presented at the next refresh, once any paint it asked for is done.
+PresentClock::duration SdlDisplay::PixelsDueIn(PresentClock::time_point now) const {
+    const PresentTiming timing{lastPresent_, std::chrono::milliseconds(refreshMs_)};
+    if (!redraw_ || PaintPending(*window_)) return TimeToPresent(*window_, timing, now);
+    return std::max(PresentClock::duration::zero(), lastPresent_ + timing.refresh - now);
+}
+
 Uint32 SdlDisplay::MillisecondsToNextWork() {
     if (window_ == nullptr) return UINT32_MAX;
     Uint32 now = SDL_GetTicks();
-    if (redraw_ || !IsEmptyRect(window_->changed)) {
-        Uint32 since = now - lastPresent_;
-        return since >= refreshMs_ ? 1 : refreshMs_ - since;
+    const PresentClock::duration wait = PixelsDueIn(PresentClock::now());
+    if (wait != PresentClock::duration::max()) {
+        // Rounded up, so that the present is due when the wait ends.
+        const auto ms = std::chrono::ceil<std::chrono::milliseconds>(wait).count();
+        return static_cast<Uint32>(std::clamp<long long>(ms, 1, refreshMs_ * 8));
     }
     if (caretAtBlinkStart_.visible || shownCaret_.visible) {
         CurrentCaret();
@@ -89,11 +100,13 @@ void SdlDisplay::PresentIfDue() {
     {
         std::lock_guard lock(LayerLock());
         if (window_ == nullptr) return;
+        if (PaintPending(*window_)) return;  // the owner paints first, then presents
         bool pixelsChanged = redraw_ || !IsEmptyRect(window_->changed);
         ShownCaret caret = CurrentCaret();
         const bool preeditChanged = preedit_.Update(*window_);
         if (!pixelsChanged && caret == shownCaret_ && !preeditChanged) return;
-        if (pixelsChanged && SDL_GetTicks() - lastPresent_ < refreshMs_) return;  // the wait times out when due
+        // The wait times out when the present is due.
+        if (pixelsChanged && PixelsDueIn(PresentClock::now()) != PresentClock::duration::zero()) return;
         UploadChangedPixels();
         redraw_ = false;
         shownCaret_ = caret;
@@ -107,7 +120,7 @@ void SdlDisplay::PresentIfDue() {
     if (shownCaret_.visible) DrawCaret();
     preedit_.Draw(renderer_);
     SDL_RenderPresent(renderer_);
-    lastPresent_ = SDL_GetTicks();
+    lastPresent_ = PresentClock::now();
 }
 
 }  // namespace posix
