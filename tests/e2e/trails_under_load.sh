@@ -29,7 +29,8 @@ window=$E2E_WINDOW
 # The first picture with circles shows that the frames have started.
 deadline=$(e2e_deadline 60)
 until e2e_screenshot "$window" "$E2E_TMP/first.ppm" &&
-      ! python3 "$here/trailcount.py" --max-black 0 "$E2E_TMP/first.ppm" >/dev/null; do
+      python3 "$here/trailcount.py" --max-black 0 "$E2E_TMP/first.ppm" >/dev/null; do
+  e2e_alive "$pid" || { cat "$E2E_TMP/swarm50.err" >&2; e2e_fail "swarm50 ended before it drew"; }
   e2e_before "$deadline" || e2e_fail "no circles within 60 s"
   sleep 0.1
 done
