@@ -56,6 +56,16 @@ xdotool type --delay 30 "日本語"
 xdotool key Return
 expect_line "日本語"
 
+# Keys as the platform gives them: Ctrl+[ is Escape (27); Ctrl+1 types
+# nothing, and Alt+x is a system key the line never sees, although X11
+# reports text for both.
+expect_read 4
+xdotool type --delay 30 "a"
+xdotool key ctrl+bracketleft ctrl+1 alt+x
+xdotool type --delay 30 "b"
+xdotool key Return
+expect_line $'a\x1bb'
+
 "$xclose" "$E2E_WINDOW"
 e2e_wait_exit "$demo" 30
 [[ $E2E_EXIT_CODE == 0 ]] || e2e_fail "promptdemo exited with $E2E_EXIT_CODE"
