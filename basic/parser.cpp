@@ -168,6 +168,10 @@ private:
         failed_ = false;
         StmtPtr stmt = ParseStatement(depth);
         if (stmt) block.push_back(std::move(stmt));
+        if (pendingNext_) {  // "NEXT i, j": the comma became the next NEXT
+            pendingNext_ = false;
+            return;
+        }
         if (!AtEndOfStatement() && !failed_) EndStatement();
         else SkipToEndOfStatement();
     }
@@ -679,6 +683,7 @@ private:
             if (At(Tok::kComma)) {
                 tokens_[pos_].kind = Tok::kNext;
                 tokens_[pos_].spelling = "NEXT";
+                pendingNext_ = true;
                 return headerFailed ? nullptr : std::move(stmt);
             }
         }
@@ -1072,6 +1077,7 @@ private:
     Diagnostics& diagnostics_;
     Program program_;
     bool failed_ = false;
+    bool pendingNext_ = false;
     int singleLineIf_ = 0;
     int exprDepth_ = 0;
 };
