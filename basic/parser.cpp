@@ -75,6 +75,8 @@ private:
         switch (Peek().kind) {
         case Tok::kNext: case Tok::kWend: case Tok::kLoop: case Tok::kElse: case Tok::kElseIf:
         case Tok::kCase: case Tok::kEndOfInput:
+        // A SUB or FUNCTION starts at the top level: it closes what is open.
+        case Tok::kSub: case Tok::kFunction:
             return true;
         case Tok::kEnd: {
             Tok after = Peek(1).kind;
@@ -91,11 +93,11 @@ private:
         while (!diagnostics_.Full()) {
             while (Accept(Tok::kNewline) || Accept(Tok::kColon)) {}
             if (AtLabel(block)) continue;
-            if (AtCloser()) return;
             if ((At(Tok::kSub) || At(Tok::kFunction)) && depth == 0) {
                 ParseProcedure(block);
                 continue;
             }
+            if (AtCloser()) return;
             ParseStatementInto(block, depth);
         }
         while (!At(Tok::kEndOfInput)) Next();
@@ -168,8 +170,10 @@ private:
         failed_ = false;
         StmtPtr stmt = ParseStatement(depth);
         if (stmt) block.push_back(std::move(stmt));
-        if (pendingNext_) {  // "NEXT i, j": the comma became the next NEXT
-            pendingNext_ = false;
+        // "NEXT i, j": the comma became the next NEXT. A block left open stops
+        // at a foreign closer, which the enclosing block reads.
+        if (pendingNext_ || missingCloser_) {
+            pendingNext_ = missingCloser_ = false;
             return;
         }
         if (!AtEndOfStatement() && !failed_) EndStatement();
@@ -637,6 +641,7 @@ private:
 
     void MissingCloser(Position opener, const char* what) {
         failed_ = false;
+        missingCloser_ = true;
         FailAt(opener, what);
     }
 
@@ -1078,6 +1083,7 @@ private:
     Program program_;
     bool failed_ = false;
     bool pendingNext_ = false;
+    bool missingCloser_ = false;
     int singleLineIf_ = 0;
     int exprDepth_ = 0;
 };
