@@ -737,8 +737,14 @@ private:
         case StmtKind::kInput:
             for (size_t i = 1; i < stmt.exprs.size(); ++i) RequirePlace(stmt.exprs[i]);
             return;
-        case StmtKind::kColor: case StmtKind::kCls: case StmtKind::kRandomize:
+        case StmtKind::kColor: case StmtKind::kCls:
             NumbersAs(stmt, 0, stmt.exprs.size(), Type::kLong);
+            return;
+        case StmtKind::kRandomize:  // a DOUBLE seed keeps its value for its bit pattern
+            if (!stmt.exprs.empty()) {
+                CheckExpr(stmt.exprs[0]);
+                RequireNumber(stmt.exprs[0]);
+            }
             return;
         case StmtKind::kSleep:
             NumbersAs(stmt, 0, 1, Type::kDouble);

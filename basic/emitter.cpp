@@ -460,9 +460,11 @@ private:
         case StmtKind::kCls: Line("Cls(" + (stmt.exprs.empty() ? std::string("3") : Value(*stmt.exprs[0], line)) + ");"); return;
         case StmtKind::kCircle: EmitCircle(stmt); return;
         case StmtKind::kRandomize:
-            // A seed's 32-bit pattern: an integer's two's complement; a DOUBLE is
-            // first truncated toward zero to 32 bits, as every conversion does.
+            // A seed's 32-bit pattern: an integer's two's complement, a DOUBLE's
+            // whole part modulo 2^32.
             if (stmt.exprs.empty()) Line("Randomize();");
+            else if (stmt.exprs[0]->type == Type::kDouble)
+                Line("SetSeed(BasicSeedPattern(" + Value(*stmt.exprs[0], line) + "));");
             else Line("SetSeed(static_cast<uint32_t>(" + Value(*stmt.exprs[0], line) + "));");
             return;
         case StmtKind::kSleep: Line("BasicSleep(" + Value(*stmt.exprs[0], line) + ");"); return;

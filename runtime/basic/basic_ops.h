@@ -5,6 +5,7 @@
 // arrays, the GOSUB return stack and the recursion guard. Header-only, so
 // each helper costs what the operation costs.
 #pragma once
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -29,6 +30,16 @@ inline int32_t BasicAbsInt(int32_t a) { return a < 0 ? BasicNeg(a) : a; }
 inline int32_t BasicSgnInt(int32_t a) { return a > 0 ? 1 : a < 0 ? -1 : 0; }
 // NaN has no sign: SGN gives 0 for it.
 inline int32_t BasicSgnDouble(double a) { return a > 0 ? 1 : a < 0 ? -1 : 0; }
+
+// RANDOMIZE with a DOUBLE seed: the seed is the low 32 bits of the value
+// truncated toward zero, so 4294967295 seeds as -1 does (NaN and the
+// infinities seed as 0). Every step is exact.
+inline uint32_t BasicSeedPattern(double seed) {
+    if (!std::isfinite(seed)) return 0;
+    double low = std::fmod(std::trunc(seed), 4294967296.0);
+    if (low < 0) low += 4294967296.0;
+    return static_cast<uint32_t>(low);
+}
 
 // ---- Truth values -----------------------------------------------------------
 inline int32_t BasicTruth(bool condition) { return condition ? -1 : 0; }
