@@ -761,7 +761,7 @@ private:
         case StmtKind::kSelect: CheckSelect(stmt); return;
         case StmtKind::kFor: CheckFor(stmt); return;
         case StmtKind::kWhile: case StmtKind::kDo: {
-            if (stmt.exprs[0]) Condition(stmt.exprs[0]);
+            if (!stmt.exprs.empty() && stmt.exprs[0]) Condition(stmt.exprs[0]);
             stmt.loopId = NewLoop();
             loops_.push_back({stmt.kind == StmtKind::kDo ? Tok::kDo : Tok::kWhile, stmt.loopId});
             CheckBlock(stmt.bodies[0]);

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <tuple>
 
 #include "basic/checker.h"
 #include "basic/emitter.h"
@@ -29,20 +28,18 @@ void Diagnostics::Error(Position at, std::string message) {
     diagnostic.column = at.column;
     diagnostic.message = std::move(message);
     diagnostic.sourceLine = sources_.Line(at.file, at.line);
-    fileIndexes_.push_back(at.file);
+    orders_.push_back(sources_.ReadingOrder(at.file, at.line, at.column));
     errors_.push_back(std::move(diagnostic));
 }
 
 std::vector<Diagnostic> Diagnostics::Take() {
     std::vector<size_t> order(errors_.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        return std::tie(fileIndexes_[a], errors_[a].line, errors_[a].column) <
-               std::tie(fileIndexes_[b], errors_[b].line, errors_[b].column);
-    });
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return orders_[a] < orders_[b]; });
     std::vector<Diagnostic> sorted;
     for (size_t i = 0; i < order.size() && sorted.size() < kLimit; ++i) sorted.push_back(std::move(errors_[order[i]]));
     errors_.clear();
+    orders_.clear();
     return sorted;
 }
 

@@ -33,7 +33,7 @@ public:
 private:
     const SourceSet& sources_;
     std::vector<Diagnostic> errors_;
-    std::vector<int> fileIndexes_;
+    std::vector<std::vector<std::pair<int, int>>> orders_;  // SourceSet::ReadingOrder
 };
 
 }  // namespace basic

@@ -639,8 +639,10 @@ private:
     bool AtIfPart() const { return At(Tok::kElse) || At(Tok::kElseIf) || AtEndIf(); }
     bool AtCasePart() const { return At(Tok::kCase) || (At(Tok::kEnd) && Peek(1).kind == Tok::kSelect); }
 
-    void MissingCloser(Position opener, const char* what) {
-        failed_ = false;
+    // A block left open; an opener whose own line already failed is not
+    // reported twice.
+    void MissingCloser(Position opener, const char* what, bool openerFailed = false) {
+        failed_ = openerFailed;
         missingCloser_ = true;
         FailAt(opener, what);
     }
@@ -664,7 +666,7 @@ private:
         SkipToEndOfStatement();
         stmt->bodies.emplace_back();
         if (!ParseBody(stmt->bodies[0], depth, &Parser::AtNext)) {
-            MissingCloser(at, "FOR without NEXT");
+            MissingCloser(at, "FOR without NEXT", headerFailed);
             return headerFailed ? nullptr : std::move(stmt);
         }
         failed_ = false;
@@ -703,7 +705,7 @@ private:
         SkipToEndOfStatement();
         stmt->bodies.emplace_back();
         if (!ParseBody(stmt->bodies[0], depth, &Parser::AtWend)) {
-            MissingCloser(at, "WHILE without WEND");
+            MissingCloser(at, "WHILE without WEND", headerFailed);
         } else {
             stmt->endAt = Next().at;
             failed_ = false;
@@ -720,12 +722,13 @@ private:
             stmt->until = Next().kind == Tok::kUntil;
             stmt->exprs.push_back(ParseExpression());
         }
+        if (!headerCondition) stmt->exprs.push_back(nullptr);  // until a LOOP condition
         bool headerFailed = failed_;
         if (!headerFailed) EndStatement();
         SkipToEndOfStatement();
         stmt->bodies.emplace_back();
         if (!ParseBody(stmt->bodies[0], depth, &Parser::AtLoop)) {
-            MissingCloser(at, "DO without LOOP");
+            MissingCloser(at, "DO without LOOP", headerFailed);
             return headerFailed ? nullptr : std::move(stmt);
         }
         failed_ = false;
@@ -736,10 +739,9 @@ private:
                 return nullptr;
             }
             stmt->until = Next().kind == Tok::kUntil;
-            stmt->exprs.push_back(ParseExpression());
+            stmt->exprs[0] = ParseExpression();
             if (failed_) return nullptr;
         }
-        if (stmt->exprs.empty()) stmt->exprs.push_back(nullptr);
         return headerFailed ? nullptr : std::move(stmt);
     }
 
@@ -832,7 +834,7 @@ private:
         }
         while (true) {
             if (!AtCasePart()) {
-                MissingCloser(at, "SELECT CASE without END SELECT");
+                MissingCloser(at, "SELECT CASE without END SELECT", headerFailed);
                 return nullptr;
             }
             if (At(Tok::kEnd)) {

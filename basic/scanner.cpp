@@ -329,7 +329,7 @@ private:
         }
         std::filesystem::path base = std::filesystem::path(sources_.File(at.file).path).parent_path();
         std::filesystem::path path = std::filesystem::path(name).is_absolute() ? std::filesystem::path(name) : base / name;
-        int file = sources_.Load(name, path.string());
+        int file = sources_.Load(name, path.string(), at.file, at.line);
         if (file < 0) {
             diagnostics_.Error(at, "cannot read include file '" + name + "'");
             return;

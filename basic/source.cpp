@@ -28,7 +28,7 @@ std::vector<std::string> DecodeSourceText(const std::string& bytes) {
     return lines;
 }
 
-int SourceSet::Load(const std::string& name, const std::string& path) {
+int SourceSet::Load(const std::string& name, const std::string& path, int parent, int parentLine) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return -1;
     std::ifstream in(path, std::ios::binary);
@@ -36,7 +36,7 @@ int SourceSet::Load(const std::string& name, const std::string& path) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     if (in.bad()) return -1;
-    files_.push_back(SourceFile{name, path, DecodeSourceText(bytes.str())});
+    files_.push_back(SourceFile{name, path, DecodeSourceText(bytes.str()), parent, parentLine});
     return Count() - 1;
 }
 
@@ -45,6 +45,17 @@ std::string SourceSet::Line(int file, int line) const {
     const auto& lines = files_[file].lines;
     if (line < 1 || line > static_cast<int>(lines.size())) return "";
     return lines[line - 1];
+}
+
+}  // namespace basic
+
+namespace basic {
+
+std::vector<std::pair<int, int>> SourceSet::ReadingOrder(int file, int line, int column) const {
+    std::vector<std::pair<int, int>> order{{line, column}};
+    for (int at = file; at >= 0 && at < Count() && files_[at].parent >= 0; at = files_[at].parent)
+        order.insert(order.begin(), {files_[at].parentLine, 0});
+    return order;
 }
 
 }  // namespace basic

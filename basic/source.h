@@ -10,16 +10,21 @@ struct SourceFile {
     std::string name;                // as the user or the include line named it
     std::string path;                // where it was read from
     std::vector<std::string> lines;  // UTF-8, without line breaks
+    int parent = -1;                 // the including file, -1 for the program
+    int parentLine = 0;              // the line of the include in it
 };
 
 class SourceSet {
 public:
     // Reads a file; returns its index, or -1 when it cannot be read.
-    int Load(const std::string& name, const std::string& path);
+    int Load(const std::string& name, const std::string& path, int parent = -1, int parentLine = 0);
     const SourceFile& File(int index) const { return files_[index]; }
     int Count() const { return static_cast<int>(files_.size()); }
     // The text of a line (empty outside the file).
     std::string Line(int file, int line) const;
+    // Where a position stands in the program as read: the include lines that
+    // lead to it, then the position itself; ordering these orders positions.
+    std::vector<std::pair<int, int>> ReadingOrder(int file, int line, int column) const;
 
 private:
     std::vector<SourceFile> files_;
