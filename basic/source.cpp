@@ -40,6 +40,11 @@ int SourceSet::Load(const std::string& name, const std::string& path, int parent
     return Count() - 1;
 }
 
+int SourceSet::Add(const std::string& name, const std::string& path, const std::string& bytes) {
+    files_.push_back(SourceFile{name, path, DecodeSourceText(bytes), -1, 0});
+    return Count() - 1;
+}
+
 std::string SourceSet::Line(int file, int line) const {
     if (file < 0 || file >= Count()) return "";
     const auto& lines = files_[file].lines;

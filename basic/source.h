@@ -18,6 +18,8 @@ class SourceSet {
 public:
     // Reads a file; returns its index, or -1 when it cannot be read.
     int Load(const std::string& name, const std::string& path, int parent = -1, int parentLine = 0);
+    // A file given by its bytes (tests); includes are read beside path.
+    int Add(const std::string& name, const std::string& path, const std::string& bytes);
     const SourceFile& File(int index) const { return files_[index]; }
     int Count() const { return static_cast<int>(files_.size()); }
     // The text of a line (empty outside the file).
