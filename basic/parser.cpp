@@ -3,6 +3,7 @@
 // own, and leaves a foreign closer to the enclosing block.
 #include "basic/parser.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace basic {
@@ -183,6 +184,11 @@ private:
     StmtPtr ParseStatement(int depth) {
         const Token& token = Peek();
         Position at = token.at;
+        if (depth > kMaxBlockDepth) {
+            Fail("blocks nested too deeply (more than " + std::to_string(kMaxBlockDepth) + " levels)");
+            while (!At(Tok::kEndOfInput)) Next();
+            return nullptr;
+        }
         switch (token.kind) {
         case Tok::kName: return ParseNameStatement();
         case Tok::kLet: Next(); return ParseAssignment();
@@ -891,17 +897,29 @@ private:
         expr->at = at;
         return expr;
     }
+    // Expressions deeper than this are refused: every later stage recurses
+    // over them, and so does the C++ compiler.
+    static constexpr int kMaxExpressionDepth = 256;
+    static constexpr int kMaxBlockDepth = 100;
+
+    void CheckDepth(Expr& expr) {
+        for (auto& arg : expr.args) expr.depth = std::max(expr.depth, arg->depth + 1);
+        if (expr.depth > kMaxExpressionDepth) Fail("expression too deeply nested");
+    }
+
     ExprPtr Binary(Tok op, Position at, ExprPtr left, ExprPtr right) {
         auto expr = NewExpr(ExprKind::kBinary, at);
         expr->op = op;
         expr->args.push_back(std::move(left));
         expr->args.push_back(std::move(right));
+        CheckDepth(*expr);
         return expr;
     }
     ExprPtr Unary(Tok op, Position at, ExprPtr operand) {
         auto expr = NewExpr(ExprKind::kUnary, at);
         expr->op = op;
         expr->args.push_back(std::move(operand));
+        CheckDepth(*expr);
         return expr;
     }
 
@@ -912,15 +930,16 @@ private:
         return expr;
     }
 
+    struct DepthGuard {
+        explicit DepthGuard(int& depth) : depth_(depth) { ++depth_; }
+        ~DepthGuard() { --depth_; }
+        int& depth_;
+    };
+
     ExprPtr ParseExpression() {
-        if (++exprDepth_ > 200) {
-            Fail("expression nested too deeply");
-            --exprDepth_;
-            return Broken(Peek().at);
-        }
-        ExprPtr result = ParseLevel(0);
-        --exprDepth_;
-        return result;
+        DepthGuard guard(exprDepth_);
+        if (TooDeep()) return Broken(Peek().at);
+        return ParseLevel(0);
     }
 
     // Binary levels from the loosest: IMP, EQV, XOR, OR, AND; then NOT,
@@ -938,7 +957,16 @@ private:
         return ParseNot();
     }
 
+    // Unary chains recurse in the parser itself: stop them early.
+    bool TooDeep() {
+        if (exprDepth_ <= kMaxExpressionDepth) return false;
+        Fail("expression too deeply nested");
+        return true;
+    }
+
     ExprPtr ParseNot() {
+        DepthGuard guard(exprDepth_);
+        if (TooDeep()) return Broken(Peek().at);
         if (At(Tok::kNot)) {
             const Token& op = Next();
             return Unary(Tok::kNot, op.at, ParseNot());
@@ -997,6 +1025,8 @@ private:
     }
 
     ExprPtr ParseNegation() {
+        DepthGuard guard(exprDepth_);
+        if (TooDeep()) return Broken(Peek().at);
         if (At(Tok::kMinus)) {
             const Token& op = Next();
             return Unary(Tok::kMinus, op.at, ParseNegation());
@@ -1026,6 +1056,8 @@ private:
     }
 
     ExprPtr ParsePowerOperand() {
+        DepthGuard guard(exprDepth_);
+        if (TooDeep()) return Broken(Peek().at);
         if (At(Tok::kMinus)) {
             const Token& sign = Next();
             return Unary(Tok::kMinus, sign.at, ParsePowerOperand());
