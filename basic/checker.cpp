@@ -656,14 +656,10 @@ private:
             CheckExpr(arg);
             Type type = procedure.params[i]->type;
             if (arg->type == Type::kNone) continue;
-            if (IsPlace(*arg) && arg->type != type && (arg->type == Type::kString) == (type == Type::kString)) {
-                Error(arg->at, "argument " + std::to_string(i + 1) + ": " + arg->spelling + " is " +
-                                   TypeName(arg->type) + " but the parameter is " + TypeName(type) +
-                                   " (write (" + arg->spelling + ") to pass a copy of its value)");
-                continue;
-            }
-            if (!IsPlace(*arg)) Convert(arg, type);
-            else if ((arg->type == Type::kString) != (type == Type::kString)) Convert(arg, type);
+            // A variable or element of the parameter's type is passed by
+            // reference; anything else (another numeric type included) as a
+            // value converted to the parameter's type, as a store would.
+            if (!IsPlace(*arg) || arg->type != type) Convert(arg, type);
         }
     }
 

@@ -16,6 +16,9 @@ Bump (n): PRINT n
 Bump n + 0: PRINT n
 arr(2) = 7: Bump arr(2): PRINT arr(2)
 Show 3.9, 70000
+' A variable of another numeric type than the parameter's cannot be shared:
+' it is passed as a value converted to the parameter's type.
+k% = 1: AddHalf k%: PRINT k%
 ' Locals are new on every call; DIM SHARED names are seen everywhere.
 DIM SHARED calls AS LONG
 CALL Counter: CALL Counter: Counter
@@ -52,6 +55,11 @@ END SUB
 
 SUB Bump (x AS INTEGER)
   x = x + 1
+END SUB
+
+SUB AddHalf (x)
+  x = x + .5
+  PRINT x;
 END SUB
 
 SUB Show (i AS INTEGER, l AS LONG)
