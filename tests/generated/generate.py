@@ -14,6 +14,7 @@ FUNCTION with arguments by reference and by value, arrays, GOSUB and GOTO.
 import argparse
 import os
 import random
+import re
 
 INT_TYPES = ("%", "&")
 SUFFIXES = ("%", "&", "#", "$")
@@ -103,7 +104,9 @@ class Generator:
         """An argument that is never a bare variable, so a routine that
         changes its parameter cannot change a loop's counter."""
         value = self.expr(suffix, depth)
-        if value in self.scope["vars"]:
+        if re.fullmatch(r"[A-Za-z]\w*[%&#$]?(\(.*\))?", value):
+            # A variable or an array element would go by reference, where its
+            # type must be the parameter's; a function call is wrapped too.
             return f'({value} + "")' if suffix == "$" else f"({value} + 0)"
         return value
 

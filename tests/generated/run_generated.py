@@ -6,7 +6,7 @@ message), or a program does not end with status 0 and an empty stderr within
 the time limit (a crash, a signal, a runtime error or a hang). Prints the
 counts; the failing programs are kept in --keep.
 
-    run_generated.py PROMPTBASIC --count 150 [--seed 1] [--jobs 2] [--keep DIR]
+    run_generated.py PROMPTBASIC --count 150 [--seed 1] [--jobs 2] [--keep DIR] [--verbose]
 """
 import argparse
 import concurrent.futures
@@ -31,8 +31,6 @@ def check(promptbasic, source):
         run = subprocess.run([program], stdin=subprocess.DEVNULL, capture_output=True, timeout=RUN_SECONDS)
     except subprocess.TimeoutExpired:
         return "run", f"still running after {RUN_SECONDS} s"
-    finally:
-        pass
     if run.returncode != 0 or run.stderr:
         return "run", f"status {run.returncode}\n{run.stderr.decode(errors='replace')}"
     os.remove(program)
@@ -46,6 +44,7 @@ def main():
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--keep", help="directory for failing programs")
+    parser.add_argument("--verbose", action="store_true", help="one line per program as it finishes")
     args = parser.parse_args()
 
     work = tempfile.mkdtemp(prefix="generated.")
@@ -57,6 +56,9 @@ def main():
         failures = []
         with concurrent.futures.ThreadPoolExecutor(args.jobs) as pool:
             for source, result in zip(sources, pool.map(lambda s: check(args.promptbasic, s), sources)):
+                if args.verbose:
+                    print(f"{os.path.basename(source)}: {'ok' if result is None else result[0] + ' failure'}",
+                          flush=True)
                 if result is None:
                     counts["built"] += 1
                     counts["ran"] += 1
@@ -66,11 +68,13 @@ def main():
                 if stage == "run":
                     counts["built"] += 1
                 failures.append((source, stage, reason))
+                if args.verbose:
+                    print(reason.strip()[:2000], flush=True)
+                if args.keep:
+                    os.makedirs(args.keep, exist_ok=True)
+                    shutil.copy(source, args.keep)
         for source, stage, reason in failures:
             print(f"FAIL ({stage}) {os.path.basename(source)}: {reason.strip()[:2000]}")
-            if args.keep:
-                os.makedirs(args.keep, exist_ok=True)
-                shutil.copy(source, args.keep)
         print(f"{args.count} programs (seeds {args.seed}..{args.seed + args.count - 1}): "
               + ", ".join(f"{value} {name}" for name, value in counts.items()))
         return 1 if failures else 0
