@@ -379,6 +379,7 @@ private:
         convert->at = expr->at;
         convert->type = target;
         convert->effects = expr->effects;
+        convert->calls = expr->calls;
         convert->args.push_back(std::move(expr));
         expr = std::move(convert);
     }
@@ -402,6 +403,7 @@ private:
             CheckExpr(expr->args[0]);
             expr->type = expr->args[0]->type;
             expr->effects = expr->args[0]->effects;
+            expr->calls = expr->args[0]->calls;
             return;
         case ExprKind::kUnary: CheckUnary(*expr); return;
         case ExprKind::kBinary: CheckBinary(*expr); return;
@@ -413,6 +415,7 @@ private:
     void CheckUnary(Expr& expr) {
         CheckExpr(expr.args[0]);
         expr.effects = expr.args[0]->effects;
+        expr.calls = expr.args[0]->calls;
         if (!RequireNumber(expr.args[0])) return;
         if (expr.op == Tok::kNot) {
             Convert(expr.args[0], Type::kLong);
@@ -428,6 +431,7 @@ private:
         CheckExpr(left);
         CheckExpr(right);
         expr.effects = left->effects || right->effects;
+        expr.calls = left->calls || right->calls;
         if (left->type == Type::kNone || right->type == Type::kNone) return;
         bool strings = left->type == Type::kString || right->type == Type::kString;
         bool comparison = expr.op == Tok::kEqual || expr.op == Tok::kLess || expr.op == Tok::kGreater ||
@@ -476,6 +480,7 @@ private:
         for (auto& arg : expr.args) {
             CheckExpr(arg);
             expr.effects = expr.effects || arg->effects;
+            expr.calls = expr.calls || arg->calls;
         }
     }
 
@@ -516,6 +521,7 @@ private:
             expr.procedure = procedure;
             expr.type = procedure->resultType;
             expr.effects = true;
+            expr.calls = true;
             CheckCallArgs(expr.args, *procedure, expr.at);
             return;
         }

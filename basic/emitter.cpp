@@ -182,25 +182,36 @@ private:
     }
 
     // ---- Expressions ----------------------------------------------------------------
-    // Operands in order; when any has side effects, each non-literal operand is
-    // first evaluated into a temporary (prefix), so the order is left to right.
+    // A literal, or a literal converted: its value needs no evaluation.
+    static bool IsConstantOperand(const Expr& expr) {
+        if (expr.kind == ExprKind::kConvert || expr.kind == ExprKind::kParen) return IsConstantOperand(*expr.args[0]);
+        return expr.kind == ExprKind::kNumber || expr.kind == ExprKind::kString;
+    }
+
+    // Operands in order. C++ leaves their order open, so where it could show
+    // they are first evaluated into temporaries (prefix), left to right: all
+    // of them when one calls a FUNCTION (which may change what the others
+    // read), only those with side effects (RND) when two or more have some.
     std::vector<std::string> Operands(const std::vector<const Expr*>& operands, std::string& prefix, int line) {
-        bool effects = false;
-        int evaluated = 0;
+        int evaluated = 0, effectful = 0;
+        bool calls = false;
         for (const Expr* operand : operands) {
-            if (!operand) continue;
-            effects = effects || operand->effects;
-            if (operand->kind != ExprKind::kNumber && operand->kind != ExprKind::kString) ++evaluated;
+            if (!operand || IsConstantOperand(*operand)) continue;
+            ++evaluated;
+            if (operand->effects) ++effectful;
+            calls = calls || operand->calls;
         }
+        bool hoistAll = calls && evaluated >= 2;
+        bool hoistEffects = effectful >= 2;
         std::vector<std::string> out;
-        bool hoist = effects && evaluated >= 2;
         for (const Expr* operand : operands) {
             if (!operand) {
                 out.emplace_back();
                 continue;
             }
             std::string value = Value(*operand, line);
-            if (hoist && operand->kind != ExprKind::kNumber && operand->kind != ExprKind::kString) {
+            bool hoist = !IsConstantOperand(*operand) && (hoistAll || (hoistEffects && operand->effects));
+            if (hoist) {
                 std::string temp = NewTemp(operand->type);
                 prefix += temp + " = " + value + ", ";
                 value = temp;
@@ -237,6 +248,8 @@ private:
     std::string Conversion(const Expr& expr, int line) {
         const Expr& from = *expr.args[0];
         std::string value = Value(from, line);
+        if (from.kind == ExprKind::kNumber && expr.type == Type::kDouble)
+            return DoubleLiteral(static_cast<double>(from.integer));
         switch (expr.type) {
         case Type::kDouble: return "static_cast<double>(" + value + ")";
         case Type::kLong: return from.type == Type::kDouble ? "TruncateToInt32(" + value + ")" : value;

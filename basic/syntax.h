@@ -46,6 +46,7 @@ struct Expr {
     Procedure* procedure = nullptr;
     int builtin = -1;
     bool effects = false;  // evaluating it may change state or depend on the order
+    bool calls = false;    // it calls a FUNCTION, which may change any variable
     int depth = 1;         // of the operator tree below (the parser bounds it)
 };
 
