@@ -779,9 +779,11 @@ private:
                 stmt->bodies.emplace_back();
             } else if (At(Tok::kElse)) {
                 Position elseAt = Next().at;
-                if (stmt->bodies.size() > stmt->exprs.size()) FailAt(elseAt, "a second ELSE in one IF");
-                else EndStatement();
-                SkipToEndOfStatement();
+                if (stmt->bodies.size() > stmt->exprs.size()) {
+                    FailAt(elseAt, "a second ELSE in one IF");
+                    SkipToEndOfStatement();
+                }
+                // Statements may follow ELSE on its line.
                 stmt->bodies.emplace_back();
             } else {
                 stmt->endAt = Next().at;  // END

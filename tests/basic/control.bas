@@ -17,6 +17,12 @@ FOR v = 1 TO 4
     PRINT "other"
   END IF
 NEXT v
+' Statements may follow ELSE on its own line of a block IF.
+IF x = 1 THEN
+  PRINT "one"
+ELSE PRINT "else";
+  PRINT " on its line"
+END IF
 ' FOR evaluates its bounds once; after a normal end the variable holds the
 ' first value past the limit.
 n = 3
