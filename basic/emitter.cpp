@@ -3,6 +3,11 @@
 // stands at the top of its function, so a goto never crosses one. Operands
 // with side effects (FUNCTION calls, RND) are evaluated left to right into
 // temporaries, as C++ leaves the order of operands open.
+//
+// Runtime checks carry the statement's line in its own file. The routines
+// name only the program's file in their messages, so a failing statement of
+// an include file is reported with the program's name and the include's
+// line number: one source name is all the runtime keeps.
 #include "basic/emitter.h"
 
 #include <cmath>
