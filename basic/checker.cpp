@@ -57,6 +57,11 @@ char TypeLetter(Type type) {
     }
 }
 
+// The key of a variable named with a type suffix (or typed by a DEF range),
+// beside the bare key of a name declared AS a type. The separator is no
+// character of a name, so "x#" and a variable "xd" never share a key.
+std::string TypedKey(const std::string& name, char letter) { return name + '\x1f' + letter; }
+
 
 std::string Mangle(const std::string& name) {
     std::string out;
@@ -263,10 +268,10 @@ private:
         Type type = DeclaredType(decl.suffix, decl.asType, decl.name, defs_, decl.at);
         bool asDeclared = decl.asType != Type::kNone;
         auto& map = decl.isArray ? scope.arrays : scope.scalars;
-        std::string typedKey = decl.name + TypeLetter(type);
+        std::string typedKey = TypedKey(decl.name, TypeLetter(type));
         if (asDeclared) {
-            for (const char* letter : {"", "i", "l", "d", "s"}) {
-                auto found = map.find(decl.name + letter);
+            for (const char letter : {'\0', 'i', 'l', 'd', 's'}) {
+                auto found = map.find(letter ? TypedKey(decl.name, letter) : decl.name);
                 if (found != map.end()) {
                     Error(decl.at, decl.spelling + " is already " +
                                        (found->second->at.line ? "in use since line " + std::to_string(found->second->at.line)
@@ -328,7 +333,7 @@ private:
             if (constant != main.consts.end()) return checkSuffix(constant->second);
         }
         Type type = suffix ? SuffixType(suffix) : DefaultType(name);
-        std::string key = name + TypeLetter(type);
+        std::string key = TypedKey(name, TypeLetter(type));
         auto found = scope.scalars.find(key);
         if (found != scope.scalars.end()) return found->second;
         if (!scope.isMain) {
@@ -350,7 +355,7 @@ private:
             auto found = where.arrays.find(name);
             if (found != where.arrays.end() && (!needShared || found->second->shared)) return found->second;
             Type type = suffix ? SuffixType(suffix) : DefaultType(name);
-            found = where.arrays.find(name + TypeLetter(type));
+            found = where.arrays.find(TypedKey(name, TypeLetter(type)));
             if (found != where.arrays.end() && (!needShared || found->second->shared)) return found->second;
             return nullptr;
         };
@@ -939,7 +944,7 @@ private:
             if (value->type == Type::kNone) continue;
             Procedure& scope = *current_;
             bool taken = scope.consts.count(decl.name) > 0 || scope.scalars.count(decl.name) > 0;
-            for (const char* letter : {"i", "l", "d", "s"}) taken = taken || scope.scalars.count(decl.name + letter) > 0;
+            for (const char letter : {'i', 'l', 'd', 's'}) taken = taken || scope.scalars.count(TypedKey(decl.name, letter)) > 0;
             if (taken) {
                 Error(decl.at, decl.spelling + " is already defined");
                 continue;

@@ -25,3 +25,6 @@ SUB ShowConst
   PRINT "in a SUB:"; Size; Label$
 END SUB
 ShowConst
+' A name declared AS a type and a suffixed name whose letters run on are two variables.
+DIM xd AS INTEGER: xd = 5: x# = 2.5: PRINT xd; x#
+DIM ys AS DOUBLE: DIM y AS DOUBLE: y = 1: ys = 2: PRINT y; ys
