@@ -910,7 +910,38 @@ private:
                     if (RequireNumber(*value)) Convert(*value, Type::kLong);
                 }
             }
+            if (current_->isMain && decl.isArray && decl.symbol) MarkFixedArray(decl);
         }
+    }
+
+    // A whole-number literal, or a CONST standing for one.
+    static bool WholeNumber(const Expr& expr, int64_t* value) {
+        const Expr* literal = &expr;
+        if (expr.kind == ExprKind::kName && expr.ref == NameRef::kConst && expr.symbol) literal = expr.symbol->constValue;
+        if (!literal || literal->kind != ExprKind::kNumber) return false;
+        if (literal->type != Type::kInteger && literal->type != Type::kLong) return false;
+        *value = literal->integer;
+        return true;
+    }
+
+    // Arrays of the main program with fixed bounds get static storage, so the
+    // C++ compiler knows their place and bounds (a large share of the time of
+    // array-heavy programs). Others, and very large ones, live on the heap.
+    void MarkFixedArray(const DimDecl& decl) {
+        constexpr int64_t kLargestStaticBytes = 16 << 20;
+        std::vector<int32_t> bounds;
+        int64_t count = 1;
+        for (auto& bound : decl.bounds) {
+            int64_t lower = 0, upper = 0;
+            if ((bound.lower && !WholeNumber(*bound.lower, &lower)) || !bound.upper ||
+                !WholeNumber(*bound.upper, &upper) || upper < lower)
+                return;
+            count *= upper - lower + 1;
+            if (count * 8 > kLargestStaticBytes) return;
+            bounds.push_back(static_cast<int32_t>(lower));
+            bounds.push_back(static_cast<int32_t>(upper));
+        }
+        decl.symbol->fixedBounds = std::move(bounds);
     }
 
     // A constant's value may use literals, other constants and operators.

@@ -25,6 +25,9 @@ struct Symbol {
     bool isParam = false;
     bool shared = false;   // DIM SHARED in the main program
     bool global = false;   // a main-program name (file scope in C++)
+    // A main-program array whose one DIM has whole-number literal (or CONST)
+    // bounds, small enough for static storage: lower, upper per dimension.
+    std::vector<int32_t> fixedBounds;
     std::string cppName;
     Position at;
 };

@@ -105,6 +105,15 @@ public:
 
 private:
     static std::string DeclarationType(const Symbol& symbol) {
+        if (symbol.isArray && !symbol.fixedBounds.empty()) {
+            int64_t count = 1;
+            std::string bounds;
+            for (size_t i = 0; i < symbol.fixedBounds.size(); i += 2) {
+                count *= int64_t{symbol.fixedBounds[i + 1]} - symbol.fixedBounds[i] + 1;
+                bounds += ", " + std::to_string(symbol.fixedBounds[i]) + ", " + std::to_string(symbol.fixedBounds[i + 1]);
+            }
+            return std::string("BasicFixedArray<") + CppType(symbol.type) + ", " + std::to_string(count) + bounds + ">";
+        }
         if (symbol.isArray)
             return std::string("BasicArray<") + CppType(symbol.type) + ", " + std::to_string(symbol.dims) + ">";
         return CppType(symbol.type);
@@ -705,6 +714,10 @@ private:
         for (auto& decl : stmt.decls) {
             if (!decl.isArray || !decl.symbol) continue;
             std::string call = "BasicDim(" + decl.symbol->cppName + ", " + std::to_string(stmt.line);
+            if (!decl.symbol->fixedBounds.empty()) {  // the bounds are in its type
+                Line(call + ");");
+                continue;
+            }
             for (auto& bound : decl.bounds) {
                 call += ", " + (bound.lower ? Value(*bound.lower, stmt.line) : std::string("0"));
                 call += ", " + Value(*bound.upper, stmt.line);

@@ -163,6 +163,39 @@ inline T& BasicAt(BasicArray<T, N>& array, int32_t line, Indexes... indexes) {
     return array.data[offset];
 }
 
+// An array of the main program whose DIM has fixed bounds (lower, upper per
+// dimension, in the type): static storage, so the C++ compiler knows its place
+// and bounds. Before its DIM runs it has no elements, as a BasicArray.
+template <typename T, int64_t Count, int32_t... Bounds>
+struct BasicFixedArray {
+    static constexpr int kDimensions = sizeof...(Bounds) / 2;
+    static constexpr int32_t kBounds[] = {Bounds...};
+    T data[Count];
+    bool dimmed;
+};
+
+template <typename T, int64_t Count, int32_t... Bounds>
+inline void BasicDim(BasicFixedArray<T, Count, Bounds...>& array, int32_t line) {
+    if (array.dimmed) BasicRuntimeError(line, "array already dimensioned");
+    array.dimmed = true;
+    basic_detail::FillNew(array.data, Count);
+}
+
+template <typename T, int64_t Count, int32_t... Bounds, typename... Indexes>
+inline T& BasicAt(BasicFixedArray<T, Count, Bounds...>& array, int32_t line, Indexes... indexes) {
+    using Array = BasicFixedArray<T, Count, Bounds...>;
+    static_assert(sizeof...(Indexes) == Array::kDimensions, "one index per dimension");
+    if (!array.dimmed) [[unlikely]]
+        BasicRuntimeError(line, "array index out of bounds");
+    const int32_t values[] = {static_cast<int32_t>(indexes)...};
+    int64_t offset = 0;
+    for (int i = 0; i < Array::kDimensions; ++i) {
+        const int32_t lower = Array::kBounds[2 * i], upper = Array::kBounds[2 * i + 1];
+        offset = offset * (int64_t{upper} - lower + 1) + BasicCheckIndex(values[i], lower, upper, line);
+    }
+    return array.data[offset];
+}
+
 // ---- GOSUB and the recursion guard ---------------------------------------------
 struct BasicGosubStack {
     static constexpr int32_t kDepth = 512;
