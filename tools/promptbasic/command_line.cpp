@@ -8,7 +8,7 @@ namespace {
 constexpr char kGeneralHelp[] =
     "usage: promptbasic build FILE.bas [-o OUT] [--console] [--target native|windows]\n"
     "       promptbasic run FILE.bas [--console] [-- ARGS...]\n"
-    "       promptbasic check FILE.bas\n"
+    "       promptbasic check FILE.bas [--cpp [--console]]\n"
     "\n"
     "Compiles BASIC programs into native programs on promptrt.\n"
     "  build   writes the program to OUT (default: FILE without .bas)\n"
@@ -37,9 +37,11 @@ constexpr char kRunHelp[] =
     "  --console   run as a console program: standard input and output, no window\n";
 
 constexpr char kCheckHelp[] =
-    "usage: promptbasic check FILE.bas\n"
+    "usage: promptbasic check FILE.bas [--cpp [--console]]\n"
     "Reports every error of FILE.bas (and its includes) as FILE:LINE:COLUMN with\n"
-    "the line and a caret; exit status 0 when there is none, 2 otherwise.\n";
+    "the line and a caret; exit status 0 when there is none, 2 otherwise.\n"
+    "  --cpp       also print the program's C++ translation (of a window program,\n"
+    "              or with --console of a console program)\n";
 
 bool ParseVerb(std::string_view word, Verb* verb) {
     if (word == "build") *verb = Verb::kBuild;
@@ -79,8 +81,10 @@ std::optional<CommandLine> ParseCommandLine(int argc, char** argv, std::string* 
             line.programArgs.assign(argv + i + 1, argv + argc);
             break;
         }
-        if (word == "--console" && line.verb != Verb::kCheck) {
+        if (word == "--console") {
             line.console = true;
+        } else if (word == "--cpp" && line.verb == Verb::kCheck) {
+            line.printCpp = true;
         } else if (word == "-o" && line.verb == Verb::kBuild) {
             if (i + 1 >= argc) {
                 *error = "-o needs a file name";

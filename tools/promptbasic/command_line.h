@@ -14,6 +14,7 @@ struct CommandLine {
     std::string source;                    // FILE.bas
     std::string output;                    // -o OUT (build); empty: FILE without .bas
     bool console = false;                  // --console
+    bool printCpp = false;                 // --cpp (check): print the C++ translation
     std::string target = "native";         // --target native|windows
     std::vector<std::string> programArgs;  // after "--" (run)
 };

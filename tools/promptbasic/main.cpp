@@ -88,7 +88,9 @@ int Run(const CommandLine& line, const char* self) {
 
 int Check(const CommandLine& line) {
     basic::Translation translation;
-    return Translate(line, &translation) ? 0 : kProgramErrors;
+    if (!Translate(line, &translation)) return kProgramErrors;
+    if (line.printCpp) std::fputs(translation.cpp.c_str(), stdout);
+    return 0;
 }
 
 }  // namespace
