@@ -64,5 +64,36 @@ void RtlMoveMemory(void* destination, const void* source, SIZE_T length);
 int lstrlenA(LPCSTR text);
 LPSTR lstrcpyA(LPSTR destination, LPCSTR source);
 
+// Code page conversions. WCHAR holds UTF-16 code units, as on Windows (a
+// character outside the basic plane takes two). CP_ACP is code page 932.
+#define CP_ACP 0
+#define CP_UTF8 65001
+#define MB_ERR_INVALID_CHARS 0x00000008
+typedef WCHAR* LPWSTR;
+typedef const WCHAR* LPCWSTR;
+typedef BOOL* LPBOOL;
+int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int textBytes,
+                        LPWSTR wide, int wideCapacity);
+int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideCount,
+                        LPSTR text, int textCapacity, LPCSTR defaultChar, LPBOOL usedDefaultChar);
+
+// Local wall-clock time.
+struct SYSTEMTIME {
+    WORD wYear;
+    WORD wMonth;
+    WORD wDayOfWeek;
+    WORD wDay;
+    WORD wHour;
+    WORD wMinute;
+    WORD wSecond;
+    WORD wMilliseconds;
+};
+typedef SYSTEMTIME* LPSYSTEMTIME;
+void GetLocalTime(LPSYSTEMTIME time);
+
+// No debugger ever attaches to this layer's processes: the debugger output
+// goes to stderr instead (OutputDebugStringA).
+BOOL IsDebuggerPresent();
+
 LPVOID GlobalLock(HGLOBAL memory);
 BOOL GlobalUnlock(HGLOBAL memory);

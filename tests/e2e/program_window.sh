@@ -5,12 +5,15 @@
 # field (plus the circle radius), and a clean exit with code 0 when the
 # window is closed the way a window manager's close button closes it.
 #
-#   program_window.sh [--border N] [--use-display] swarm50|swarm5 TOOLS COMMAND...
+#   program_window.sh [--border N] [--use-display] [--require-white] swarm50|swarm5 TOOLS COMMAND...
 #
 # TOOLS      the directory holding xwaitmap and xclose
 # --border N the window's X11 picture has an N-pixel frame around the
 #            client area (Wine draws the sunken client edge itself)
 # --use-display  run on $DISPLAY instead of a private Xvfb
+# --require-white  swarm5: white (trading) circles must show in a screenshot;
+#            the slices stay at a millisecond until they do, so that the
+#            screenshots fall among the contest's first thousands of frames
 #
 # The programs animate with no delay, so a fast machine runs through the
 # start of swarm5's contest between two screenshots. The program is
@@ -20,11 +23,12 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 
-border=0 use_display=
+border=0 use_display= require_white=
 while [[ $1 == --* ]]; do
   case $1 in
     --border) border=$2; shift 2 ;;
     --use-display) use_display=yes; shift ;;
+    --require-white) require_white=yes; shift ;;
     *) e2e_fail "unknown option $1" ;;
   esac
 done
@@ -48,7 +52,8 @@ case $variant in
   # is reported when a screenshot happens to show it but not required.
   swarm5)
     goals+=("group colours|1|--min-group-colours 5"
-            "deaths|3|--min-group-colours 1 --max-group-colours 4") ;;
+            "deaths|3|--min-group-colours 1 --max-group-colours 4")
+    [[ -z $require_white ]] || goals+=("white trades|1|--white") ;;
   *) e2e_fail "unknown variant $variant" ;;
 esac
 
@@ -88,12 +93,12 @@ run_until_goals() {
     # Slices grow only once frames show: the prologue's pause before the
     # first frame would otherwise let the first drawing slice run through
     # the start of swarm5's contest.
-    grep -q 'drawn up to (-1,-1)' "$E2E_TMP/check.txt" ||
-      slice=$(awk -v s="$slice" 'BEGIN { s *= 1.5; print (s > 2 ? 2 : s) }')
     if [[ -z $white_seen ]] && ! grep -q ' white 0,' "$E2E_TMP/check.txt"; then
       white_seen=yes
       e2e_log "white (trading) circles in screenshot $shot_count"
     fi
+    grep -q 'drawn up to (-1,-1)' "$E2E_TMP/check.txt" || [[ -n $require_white && -z $white_seen ]] ||
+      slice=$(awk -v s="$slice" 'BEGIN { s *= 1.5; print (s > 2 ? 2 : s) }')
     local -a still=()
     for i in "${pending[@]}"; do goal_met "${goals[i]}" "$i" || still+=("$i"); done
     pending=("${still[@]+"${still[@]}"}")

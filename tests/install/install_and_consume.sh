@@ -33,6 +33,22 @@ cmake --build "$E2E_TMP/consumer" >"$E2E_TMP/build.log" 2>&1 ||
   { cat "$E2E_TMP/build.log"; e2e_fail "the consumer does not build"; }
 "$E2E_TMP/consumer/consumer" || e2e_fail "the consumer's results are wrong"
 
+# The installed promptbasic finds the installed library and headers by itself.
+if [[ -x $prefix/bin/promptbasic ]]; then
+  if grep -rlF -e "$source_root" "$prefix/lib/promptbasic"; then
+    e2e_fail "the installed promptbasic refers to the source tree"
+  fi
+  printf 'x%% = 32767: x%% = x%% + 1\nPRINT "installed"; x%%; SQR(2)\n' >"$E2E_TMP/installed.bas"
+  "$prefix/bin/promptbasic" build "$E2E_TMP/installed.bas" --console -o "$E2E_TMP/installed" ||
+    e2e_fail "the installed promptbasic cannot build a program"
+  output=$("$E2E_TMP/installed")
+  [[ $output == "installed-32768  1.414213562373095 " ]] ||
+    e2e_fail "the program built by the installed promptbasic printed '$output'"
+  e2e_log "the installed promptbasic built a console program"
+else
+  e2e_fail "promptbasic is not installed"
+fi
+
 if [[ -n $xclose ]] && command -v Xvfb >/dev/null; then
   e2e_start_display
   e2e_start consumer "$E2E_TMP/consumer/consumer" window

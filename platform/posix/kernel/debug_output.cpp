@@ -87,3 +87,5 @@ void OutputDebugStringA(LPCSTR text) {
     std::fwrite(utf8.data(), 1, utf8.size(), stderr);
     std::fflush(stderr);
 }
+
+BOOL IsDebuggerPresent() { return FALSE; }

@@ -1,0 +1,3 @@
+' The first program: a greeting in two languages.
+PRINT "Hello, world!"
+PRINT "こんにちは、世界"

@@ -1,0 +1,3 @@
+SUB Announce (what$)
+  PRINT "announce: "; what$
+END SUB

@@ -1,0 +1,3 @@
+FUNCTION Late$
+  Late$ = "included by a REM line"
+END FUNCTION

@@ -1,0 +1,3 @@
+PRINT 5 MOD 3
+z% = 0
+PRINT 5 MOD z%

@@ -1,0 +1,6 @@
+' RETURN with no GOSUB pending stops the program.
+GOSUB Here
+PRINT "returned"
+Here:
+PRINT "here"
+RETURN
