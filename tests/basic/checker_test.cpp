@@ -69,9 +69,11 @@ TEST(BasicChecker, SharedNamesReachEveryProcedureOthersStayLocal) {
     Check(checked, "SUB S\n  t(1) = 2: x = 3\nEND SUB\nDIM SHARED t(3)\nx = 1\n");
     ASSERT_EQ(checked.errors, 0u);
     const Procedure& sub = *checked.program.procedures[0];
-    EXPECT_EQ(sub.arrays.count("td"), 0u);  // t(1) is the main program's array
-    ASSERT_EQ(sub.scalars.count("xd"), 1u);
-    EXPECT_FALSE(sub.scalars.at("xd")->global);  // x in S is S's own
+    // Names typed by suffix or DEF range are kept under name, separator, type letter.
+    const std::string t = std::string("t") + '\x1f' + 'd', x = std::string("x") + '\x1f' + 'd';
+    EXPECT_EQ(sub.arrays.count(t), 0u);  // t(1) is the main program's array
+    ASSERT_EQ(sub.scalars.count(x), 1u);
+    EXPECT_FALSE(sub.scalars.at(x)->global);  // x in S is S's own
 }
 
 TEST(BasicEmitter, OperandsGoThroughTemporariesOnlyWhereTheOrderShows) {
