@@ -119,7 +119,10 @@ e2e_wait_window() {
       E2E_WINDOW=$(head -n1 <<<"$ids")
       return 0
     fi
-    e2e_alive "$pid" || e2e_fail "process $pid ended before a window titled '$title' appeared"
+    if ! e2e_alive "$pid"; then
+      cat "$E2E_TMP"/*.err >&2 2>/dev/null || true
+      e2e_fail "process $pid ended before a window titled '$title' appeared"
+    fi
     sleep 0.1
   done
   e2e_fail "no window titled '$title' within ${3:-60} s"
