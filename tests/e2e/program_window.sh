@@ -5,12 +5,14 @@
 # field (plus the circle radius), and a clean exit with code 0 when the
 # window is closed the way a window manager's close button closes it.
 #
-#   program_window.sh [--border N] [--use-display] [--require-white] swarm50|swarm5 TOOLS COMMAND...
+#   program_window.sh [--border N] [--use-display] [--require-white] [--early-colours N] swarm50|swarm5 TOOLS COMMAND...
 #
 # TOOLS      the directory holding xwaitmap and xclose
 # --border N the window's X11 picture has an N-pixel frame around the
 #            client area (Wine draws the sunken client edge itself)
 # --use-display  run on $DISPLAY instead of a private Xvfb
+# --early-colours N  swarm5: the group colours a screenshot must show before
+#                  the deaths (default 5)
 # --require-white  swarm5: white (trading) circles must show in a screenshot;
 #            the slices stay at a millisecond until they do, so that the
 #            screenshots fall among the contest's first thousands of frames
@@ -23,12 +25,13 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 
-border=0 use_display= require_white=
+border=0 use_display= require_white= early_colours=5
 while [[ $1 == --* ]]; do
   case $1 in
     --border) border=$2; shift 2 ;;
     --use-display) use_display=yes; shift ;;
     --require-white) require_white=yes; shift ;;
+    --early-colours) early_colours=$2; shift 2 ;;
     *) e2e_fail "unknown option $1" ;;
   esac
 done
@@ -51,7 +54,7 @@ case $variant in
   # frames they trade in, a few frames among thousands a second, so white
   # is reported when a screenshot happens to show it but not required.
   swarm5)
-    goals+=("group colours|1|--min-group-colours 5"
+    goals+=("group colours|1|--min-group-colours $early_colours"
             "deaths|3|--min-group-colours 1 --max-group-colours 4")
     [[ -z $require_white ]] || goals+=("white trades|1|--white") ;;
   *) e2e_fail "unknown variant $variant" ;;
