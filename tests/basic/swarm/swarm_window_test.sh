@@ -15,8 +15,5 @@ export PROMPTBASIC_CACHE=$work/cache
 "$promptbasic" build "$examples/$program.bas" -o "$work/$program" ||
   { echo "FAIL: promptbasic could not build $program.bas" >&2; exit 1; }
 white=()
-# On a loaded machine the first screenshots of the BASIC program have caught
-# its contest already begun: four group colours before the deaths are enough
-# here (the dump test checks the model's numbers).
-[[ $program == swarm5 ]] && white=(--require-white --early-colours 4)
+[[ $program == swarm5 ]] && white=(--require-white)
 bash "$e2e/program_window.sh" "${white[@]}" "$program" "$tools" "$work/$program"
