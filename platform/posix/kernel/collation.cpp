@@ -48,7 +48,9 @@ constexpr char16_t kDefaultCharacter = 0x30FB;  // the code page's default chara
 // cannot read (another ICU version than the build's) falls back to the rules.
 UCollator* CreateCollator() {
     UErrorCode status = U_ZERO_ERROR;
-    const UCollator* root = ucol_open("", &status);  // kept: the image refers to it
+    // Kept for the process's life: the collator opened from the image refers to it.
+    static const UCollator* const root = ucol_open("", &status);
+    if (root == nullptr) status = U_MISSING_RESOURCE_ERROR;
     UCollator* collator = U_SUCCESS(status) ? ucol_openBinary(posix::kCollationImage,
                                                               static_cast<int32_t>(posix::kCollationImageSize),
                                                               root, &status)

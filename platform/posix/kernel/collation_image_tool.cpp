@@ -19,8 +19,10 @@ int main(int argc, char** argv) {
     status = U_ZERO_ERROR;
     if (size <= 0 || (ucol_cloneBinary(collator, image.data(), size, &status), U_FAILURE(status))) {
         std::fprintf(stderr, "collation_image_tool: ICU could not build the collator\n");
+        if (collator != nullptr) ucol_close(collator);
         return 1;
     }
+    ucol_close(collator);
     std::FILE* out = std::fopen(argv[1], "w");
     if (out == nullptr) {
         std::perror(argv[1]);
