@@ -12,9 +12,9 @@
 #            client area (Wine draws the sunken client edge itself)
 # --use-display  run on $DISPLAY instead of a private Xvfb
 # --early-colours N  swarm5: the group colours a screenshot must show before
-#                  the deaths (default 4: with five or six a screenshot must
-#                  catch the first moments of the contest, which a busy
-#                  machine's screenshots missed)
+#                  the deaths (default 1: since windows present at most once a
+#                  refresh, a program stopped between slices shows its first
+#                  frames late, and the screenshots missed the contest's start)
 # --require-white  swarm5: white (trading) circles must show in a screenshot;
 #            the slices stay at a millisecond until they do, so that the
 #            screenshots fall among the contest's first thousands of frames
@@ -27,7 +27,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 
-border=0 use_display= require_white= early_colours=4
+border=0 use_display= require_white= early_colours=1
 while [[ $1 == --* ]]; do
   case $1 in
     --border) border=$2; shift 2 ;;
