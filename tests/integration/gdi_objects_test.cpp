@@ -159,6 +159,28 @@ TEST(Blits, PatBltFillsOnlyTheClippedBoxWithTheSelectedBrush) {
     DeleteObject(brush);
 }
 
+// Fills of whole screens take another path (stores that bypass the caches):
+// it must start and end on exactly the pixels asked for, whatever their
+// alignment.
+TEST(Blits, PatBltOfAScreenFillsExactlyItsPixels) {
+    constexpr int kWidth = 1921, kHeight = 1081;
+    MemoryCanvas canvas(kWidth, kHeight);
+    canvas.FillPattern();
+    const std::vector<uint32_t> before = canvas.Copy();
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    HGDIOBJ old = SelectObject(canvas.dc, brush);
+    // Whole rows from (0, 1) on: one block starting one row (an odd number
+    // of pixels) into the surface.
+    EXPECT_TRUE(PatBlt(canvas.dc, 0, 1, kWidth, kHeight - 2, PATCOPY));
+    const std::vector<uint32_t> after = canvas.Copy();
+    const size_t first = kWidth, end = size_t{kWidth} * (kHeight - 1);
+    for (size_t i = 0; i < after.size(); ++i) {
+        ASSERT_EQ(after[i], i >= first && i < end ? RGB(1, 2, 3) : before[i]) << i;
+    }
+    SelectObject(canvas.dc, old);
+    DeleteObject(brush);
+}
+
 // A pixel-by-pixel model of a clipped copy, for comparison.
 std::vector<uint32_t> ModelCopy(const std::vector<uint32_t>& target, int tw, int th,
                                 const std::vector<uint32_t>& source, int sw, int sh, int x, int y,
