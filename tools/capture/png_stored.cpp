@@ -1,11 +1,10 @@
 // EncodePng without libraries, for the Windows build: Debian ships no zlib
-// for mingw-w64. The scanlines go into "stored" (uncompressed) deflate
-// blocks, so all this needs is the block framing and Adler-32. The files are
-// larger than compressed ones but every PNG reader takes them; pictures of
-// at most 256 colours are indexed, which at 4 bits a pixel makes them six
-// times smaller than RGB.
+// for mingw-w64. Indexed pictures are compressed as runs (png_runs.h); RGB
+// scanlines go into "stored" (uncompressed) deflate blocks, so all those
+// need is the block framing and Adler-32.
 #include "tools/capture/png.h"
 #include "tools/capture/png_image.h"
+#include "tools/capture/png_runs.h"
 
 #include <algorithm>
 
@@ -52,8 +51,16 @@ Bytes StoredZlib(const Bytes& raw) {
 
 }  // namespace
 
+// Indexed pictures, the console's, are mostly runs of a few colours, which
+// DeflateRuns compresses without a library.
 bool EncodePngImage(const PngImage& image, std::vector<unsigned char>& png) {
-    AssemblePng(image, StoredZlib(image.scanlines), png);
+    if (image.colourType == 3) {
+        std::vector<uint8_t> stream;
+        DeflateRuns(image.scanlines, stream);
+        AssemblePng(image, stream, png);
+    } else {
+        AssemblePng(image, StoredZlib(image.scanlines), png);
+    }
     return true;
 }
 

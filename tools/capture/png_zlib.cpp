@@ -1,11 +1,13 @@
-// EncodePng over zlib: the scanlines of png_image.h deflated in one call.
-// The console's pictures are large areas of a few flat colours. On recorded
-// 1920x1080 swarm frames, run-length matching (Z_RLE) made files as small as
-// a full search at level 6 (about 1.9 KB) in a third of the time, while the
-// default strategy at level 1 made them three times larger; letting libpng
-// try every row filter made them larger and twice as slow.
+// EncodePng: indexed scanlines as runs (png_runs.h), which on a recorded
+// 1920x1080 swarm frame took 96 µs where zlib took 2.1 ms for a file of
+// 1.8 KB instead of 1.5 KB; RGB scanlines deflated by zlib in one call.
+// For those, run-length matching (Z_RLE) made files as small as a full
+// search at level 6 in a third of the time, while the default strategy at
+// level 1 made them three times larger; letting libpng try every row filter
+// made them larger and twice as slow.
 #include "tools/capture/png.h"
 #include "tools/capture/png_image.h"
+#include "tools/capture/png_runs.h"
 
 #include <zlib.h>
 
@@ -37,7 +39,11 @@ bool Deflate(const std::vector<uint8_t>& raw, std::vector<uint8_t>& stream) {
 
 bool EncodePngImage(const PngImage& image, std::vector<unsigned char>& png) {
     std::vector<uint8_t> stream;
-    if (!Deflate(image.scanlines, stream)) return false;
+    if (image.colourType == 3) {
+        DeflateRuns(image.scanlines, stream);
+    } else if (!Deflate(image.scanlines, stream)) {
+        return false;
+    }
     AssemblePng(image, stream, png);
     return true;
 }
