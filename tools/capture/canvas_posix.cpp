@@ -26,6 +26,6 @@ bool VisitCanvasPixels(const Canvas& canvas, const std::function<void(PixelView)
     const posix::Bitmap* bitmap = posix::AsBitmap(canvas.bitmap);
     if (bitmap == nullptr || bitmap->surface.pixels == nullptr) return false;
     const posix::Surface& surface = bitmap->surface;
-    visit(PixelView{surface.width, surface.height, surface.pixels});
+    visit(PixelView{surface.width, surface.height, surface.pixels, {}});
     return true;
 }

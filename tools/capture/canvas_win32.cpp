@@ -40,6 +40,6 @@ bool VisitCanvasPixels(const Canvas& canvas, const std::function<void(PixelView)
         const uint32_t value = stored[i];
         pixels[i] = ((value & 0xFF) << 16) | (value & 0xFF00) | ((value >> 16) & 0xFF);
     }
-    visit(PixelView{canvas.width, canvas.height, pixels.data()});
+    visit(PixelView{canvas.width, canvas.height, pixels.data(), {}});
     return true;
 }

@@ -64,7 +64,15 @@ bool VisitBackBufferAlone(const RECT& client, const std::function<void(PixelView
     backBuffer.bitmap = gRuntime.backBufferBitmap;
     backBuffer.width = gRuntime.screenWidth;
     backBuffer.height = gRuntime.screenHeight;
-    return VisitCanvasPixels(backBuffer, visit);
+    // Outside what was drawn since the last clear the back buffer is black.
+    const RECT drawn = gRuntime.graphicsDrawn;
+    const PixelBox box = drawn.left < drawn.right && drawn.top < drawn.bottom
+                             ? PixelBox{drawn.left, drawn.top, drawn.right, drawn.bottom}
+                             : PixelBox{0, 0, 0, 0};
+    return VisitCanvasPixels(backBuffer, [&](PixelView pixels) {
+        pixels.drawn = box;
+        visit(pixels);
+    });
 }
 
 }  // namespace

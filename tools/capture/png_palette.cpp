@@ -1,9 +1,10 @@
 // Indexing a picture: each pixel's colour is looked up in a small
-// open-addressing table. Recorded frames are mostly long runs of one colour,
+// open-addressing table; pixels the view knows to be black are not read. Recorded frames are mostly long runs of one colour,
 // so a pixel like the one before reuses its index, and eight at a time are
 // compared with it where they can be.
 #include "tools/capture/png_palette.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -107,7 +108,33 @@ void PackRow4(const uint32_t* in, std::size_t width, RowIndexer& indexer, uint8_
     if (x < width) out[x / 2] = static_cast<uint8_t>(indexer.IndexOf(in[x]) << 4);
 }
 
-// Packs every row at the given bit depth (4 or 8). False when the colours
+// The part of the view to read: its drawn part, widened to even columns so
+// that no 4-bit byte holds a pixel read and one taken as black.
+PixelBox PartToRead(PixelView picture) {
+    const PixelBox& drawn = picture.drawn;
+    PixelBox part{std::clamp(drawn.left, 0, picture.width) & ~1, std::clamp(drawn.top, 0, picture.height),
+                  std::clamp(drawn.right, 0, picture.width), std::clamp(drawn.bottom, 0, picture.height)};
+    if (part.right % 2 != 0 && part.right < picture.width) ++part.right;
+    if (part.left >= part.right || part.top >= part.bottom) return PixelBox{0, 0, 0, 0};
+    return part;
+}
+
+// Black pixels [begin, end) of a row, known without reading them; begin is
+// even for 4 bits.
+void PackBlack(std::size_t begin, std::size_t end, int bitDepth, RowIndexer& indexer, uint8_t* out) {
+    if (begin >= end) return;
+    const int black = indexer.IndexOf(0);
+    if (bitDepth == 8) {
+        std::memset(out + begin, black, end - begin);
+        return;
+    }
+    std::memset(out + begin / 2, black * 0x11, (end - begin) / 2);
+    if ((end - begin) % 2 != 0) out[end / 2] = static_cast<uint8_t>(black << 4);
+}
+
+// Packs every row at the given bit depth (4 or 8), reading only the drawn
+// part. The pixels are met in the same order as row by row, so the palette
+// and the scanlines are those of reading every pixel. False when the colours
 // outgrow the depth, found out at the end of the row where they do.
 bool PackRows(PixelView picture, int bitDepth, std::vector<uint32_t>& palette, std::vector<uint8_t>& scanlines) {
     palette.clear();
@@ -115,15 +142,23 @@ bool PackRows(PixelView picture, int bitDepth, std::vector<uint32_t>& palette, s
     const std::size_t width = static_cast<std::size_t>(picture.width);
     const std::size_t limit = bitDepth == 4 ? 16 : kMaxPaletteColours;
     const std::size_t stride = 1 + (bitDepth == 4 ? (width + 1) / 2 : width);
+    const PixelBox part = PartToRead(picture);
+    const std::size_t left = static_cast<std::size_t>(part.left), right = static_cast<std::size_t>(part.right);
     scanlines.resize(stride * static_cast<std::size_t>(picture.height));
     for (int32_t y = 0; y < picture.height; ++y) {
         const uint32_t* in = picture.pixels + static_cast<std::size_t>(y) * width;
         uint8_t* out = scanlines.data() + static_cast<std::size_t>(y) * stride;
         *out++ = 0;  // filter type none
-        if (bitDepth == 8) {
-            PackRow8(in, width, indexer, out);
+        if (y < part.top || y >= part.bottom) {
+            PackBlack(0, width, bitDepth, indexer, out);
         } else {
-            PackRow4(in, width, indexer, out);
+            PackBlack(0, left, bitDepth, indexer, out);
+            if (bitDepth == 8) {
+                PackRow8(in + left, right - left, indexer, out + left);
+            } else {
+                PackRow4(in + left, right - left, indexer, out + left / 2);
+            }
+            PackBlack(right, width, bitDepth, indexer, out);
         }
         if (indexer.Overflowed() || palette.size() > limit) return false;
     }
