@@ -1,6 +1,8 @@
 // PNG scanlines and chunks.
 #include "tools/capture/png_image.h"
+#include "tools/capture/png.h"
 #include "tools/capture/png_palette.h"
+#include "tools/capture/png_runs.h"
 
 #include <array>
 
@@ -98,4 +100,21 @@ void AssemblePng(const PngImage& image, const std::vector<uint8_t>& zlibStream, 
     if (image.colourType == 3) PutChunk(png, "PLTE", PaletteChunkData(image));
     PutChunk(png, "IDAT", zlibStream.data(), zlibStream.size());
     PutChunk(png, "IEND", nullptr, 0);
+}
+
+bool EncodePngImage(const PngImage& image, std::vector<unsigned char>& png) {
+    std::vector<uint8_t> stream;
+    if (image.colourType == 3) {
+        DeflateRuns(image.scanlines, stream);
+    } else if (!CompressRgbScanlines(image.scanlines, stream)) {
+        return false;
+    }
+    AssemblePng(image, stream, png);
+    return true;
+}
+
+bool EncodePng(const Picture& picture, std::vector<unsigned char>& png) {
+    png.clear();
+    PngImage image;
+    return MakePngImage(ViewOf(picture), image) && EncodePngImage(image, png);
 }

@@ -1,7 +1,7 @@
 // What both PNG encoders share: a picture as PNG scanlines (indexed when it
 // has at most 256 colours, 8-bit RGB otherwise, every row unfiltered) and
-// the file around a zlib stream of them. Only the compression differs
-// between the encoders (png_zlib.cpp, png_stored.cpp).
+// the file around a zlib stream of them. Only the compression of RGB
+// scanlines differs between the encoders (png_zlib.cpp, png_stored.cpp).
 #pragma once
 #include "tools/capture/picture.h"
 
@@ -21,8 +21,13 @@ struct PngImage {
 bool MakePngImage(PixelView pixels, PngImage& image);
 
 // The PNG file of an image from MakePngImage; false when compressing fails.
-// Each encoder (png_zlib.cpp, png_stored.cpp) has its own.
+// Indexed scanlines are compressed as runs (png_runs.h), RGB ones by the
+// encoder linked in.
 bool EncodePngImage(const PngImage& image, std::vector<unsigned char>& png);
+
+// The zlib stream of RGB scanlines. Each encoder (png_zlib.cpp,
+// png_stored.cpp) has its own; false when compressing fails.
+bool CompressRgbScanlines(const std::vector<uint8_t>& scanlines, std::vector<uint8_t>& stream);
 
 // The whole file: signature, IHDR, PLTE (for a palette), one IDAT holding
 // the zlib stream of the scanlines, IEND. No other chunk, so no time stamp.

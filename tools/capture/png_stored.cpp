@@ -1,10 +1,7 @@
-// EncodePng without libraries, for the Windows build: Debian ships no zlib
-// for mingw-w64. Indexed pictures are compressed as runs (png_runs.h); RGB
-// scanlines go into "stored" (uncompressed) deflate blocks, so all those
-// need is the block framing and Adler-32.
-#include "tools/capture/png.h"
+// RGB scanlines without libraries, for the Windows build: Debian ships no
+// zlib for mingw-w64. They go into "stored" (uncompressed) deflate blocks,
+// so all this needs is the block framing and Adler-32.
 #include "tools/capture/png_image.h"
-#include "tools/capture/png_runs.h"
 
 #include <algorithm>
 
@@ -51,21 +48,7 @@ Bytes StoredZlib(const Bytes& raw) {
 
 }  // namespace
 
-// Indexed pictures, the console's, are mostly runs of a few colours, which
-// DeflateRuns compresses without a library.
-bool EncodePngImage(const PngImage& image, std::vector<unsigned char>& png) {
-    if (image.colourType == 3) {
-        std::vector<uint8_t> stream;
-        DeflateRuns(image.scanlines, stream);
-        AssemblePng(image, stream, png);
-    } else {
-        AssemblePng(image, StoredZlib(image.scanlines), png);
-    }
+bool CompressRgbScanlines(const std::vector<uint8_t>& scanlines, std::vector<uint8_t>& stream) {
+    stream = StoredZlib(scanlines);
     return true;
-}
-
-bool EncodePng(const Picture& picture, std::vector<unsigned char>& png) {
-    png.clear();
-    PngImage image;
-    return MakePngImage(ViewOf(picture), image) && EncodePngImage(image, png);
 }

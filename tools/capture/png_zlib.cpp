@@ -1,13 +1,11 @@
-// EncodePng: indexed scanlines as runs (png_runs.h), which on a recorded
-// 1920x1080 swarm frame took 96 µs where zlib took 2.1 ms for a file of
-// 1.8 KB instead of 1.5 KB; RGB scanlines deflated by zlib in one call.
-// For those, run-length matching (Z_RLE) made files as small as a full
-// search at level 6 in a third of the time, while the default strategy at
-// level 1 made them three times larger; letting libpng try every row filter
-// made them larger and twice as slow.
-#include "tools/capture/png.h"
+// RGB scanlines deflated by zlib in one call. (Indexed ones go through
+// png_runs.h, which on a recorded 1920x1080 swarm frame took 96 µs where
+// zlib took 2.1 ms, for a file of 1.8 KB instead of 1.5 KB.) Run-length
+// matching (Z_RLE) made files as small as a full search at level 6 in a
+// third of the time, while the default strategy at level 1 made them three
+// times larger; letting libpng try every row filter made them larger and
+// twice as slow.
 #include "tools/capture/png_image.h"
-#include "tools/capture/png_runs.h"
 
 #include <zlib.h>
 
@@ -37,19 +35,6 @@ bool Deflate(const std::vector<uint8_t>& raw, std::vector<uint8_t>& stream) {
 
 }  // namespace
 
-bool EncodePngImage(const PngImage& image, std::vector<unsigned char>& png) {
-    std::vector<uint8_t> stream;
-    if (image.colourType == 3) {
-        DeflateRuns(image.scanlines, stream);
-    } else if (!Deflate(image.scanlines, stream)) {
-        return false;
-    }
-    AssemblePng(image, stream, png);
-    return true;
-}
-
-bool EncodePng(const Picture& picture, std::vector<unsigned char>& png) {
-    png.clear();
-    PngImage image;
-    return MakePngImage(ViewOf(picture), image) && EncodePngImage(image, png);
+bool CompressRgbScanlines(const std::vector<uint8_t>& scanlines, std::vector<uint8_t>& stream) {
+    return Deflate(scanlines, stream);
 }
